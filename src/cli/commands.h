@@ -1,0 +1,4 @@
+// The subcommands of kalvenar-cli; each takes the whole command line.
+#pragma once
+
+int RunDeal(int argc, char** argv);

@@ -1,0 +1,49 @@
+// The game in progress: the one table state together with the program-wide
+// values, the random source, the edition and the call-outs to the window.
+// Every rule of every game is a function of a Game.
+#pragma once
+
+#include "core/callouts.h"
+#include "core/edition.h"
+#include "core/random.h"
+#include "core/table_state.h"
+
+class ISettingsStore;
+
+// Values that belong to the program rather than to the window.
+struct ProgramValues {
+  int PackSize = 36;        // "Pack": 36 or 52
+  int Lang = 0;             // interface language: 0 Russian, 1 English
+  int NetRole = -1;         // -1 no network game, 1 server, 0 client
+  int ModalFlag = 1;        // -1 while a game message box or a dialog is up
+  int SwindleCounter = 0;   // the sharper's swindles, counted across games
+};
+
+class Game {
+ public:
+  Game(const Edition& edition, ICallouts& callouts, const IClock& clock)
+      : edition(&edition), out(&callouts), clock(&clock) {}
+
+  TTableState t;
+  ProgramValues program;
+  TRandom random;
+  const Edition* edition;
+  ICallouts* out;
+  const IClock* clock;
+  ISettingsStore* store = nullptr;  // none in tests that do not need one
+
+  Kind kind() const { return edition->KindOf(t.VidG); }
+  bool NetworkGame() const { return program.NetRole != -1; }
+};
+
+// 0 for n = 0 (the generator is not consulted), else 0 .. n-1.
+int RandomBelow(Game& g, int n);
+// Seeds the generator from the clock in whole seconds, so two choices made
+// within the same second see the same value.
+void ReseedRandom(Game& g);
+
+// Kinds of game, by what the rules need to know.
+bool IsDurak(Kind k);          // Simple, Japanese, Reverse, Piled, Road
+bool IsCardGame(Kind k);       // durak kinds, Czech durak, Eights, Nine
+bool IsPatience(Kind k);       // Scarf .. Street
+bool IsMemory(Kind k);

@@ -1,0 +1,31 @@
+// Every option the store keeps: its value name, what it means, its value at
+// the first start and the value the options dialog's reset writes (none:
+// the reset leaves it alone), in the order they are written at first start.
+#pragma once
+
+#include <cstdint>
+#include <climits>
+#include <optional>
+#include <span>
+#include <string_view>
+
+class Game;
+
+struct SettingSpec {
+  std::string_view name;
+  std::string_view meaning;
+  int32_t firstStart;
+  std::optional<int32_t> onReset;
+  int32_t lowest;   // the values the program can use
+  int32_t highest;
+  int32_t& (*field)(Game&);  // the working copy in the game
+};
+
+std::span<const SettingSpec> SettingsSchema();
+// Whether the program can use the value ("Pack" is 36 or 52; the others lie
+// in their ranges).
+bool SettingValueUsable(const SettingSpec& spec, int32_t value);
+const SettingSpec* FindSetting(std::string_view name);
+
+// Puts every option's first-start value into the game's working copy.
+void ApplyFirstStartValues(Game& g);
