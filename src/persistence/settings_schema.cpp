@@ -75,6 +75,10 @@ bool SettingValueUsable(const SettingSpec& spec, int32_t value) {
   return value >= spec.lowest && value <= spec.highest;
 }
 
+bool SettingInEdition(const Edition& e, const SettingSpec& spec) {
+  return e.hasMinOnEscape || spec.name != "MinOnEscape";
+}
+
 const SettingSpec* FindSetting(std::string_view name) {
   for (const SettingSpec& s : kSchema) {
     if (s.name == name) return &s;

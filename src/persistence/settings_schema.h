@@ -9,6 +9,8 @@
 #include <span>
 #include <string_view>
 
+#include "core/edition.h"
+
 class Game;
 
 struct SettingSpec {
@@ -26,6 +28,9 @@ std::span<const SettingSpec> SettingsSchema();
 // in their ranges).
 bool SettingValueUsable(const SettingSpec& spec, int32_t value);
 const SettingSpec* FindSetting(std::string_view name);
+
+// Whether the edition keeps the option at all (2.84 has no "MinOnEscape").
+bool SettingInEdition(const Edition& e, const SettingSpec& spec);
 
 // Puts every option's first-start value into the game's working copy.
 void ApplyFirstStartValues(Game& g);

@@ -62,3 +62,36 @@ void WriteStatistics(Game& g) {
     g.store->Write(StatisticName(*g.edition, v, 2), r.Draws);
   }
 }
+
+namespace {
+
+int32_t ReadCounter(ISettingsStore& store, std::string_view name) {
+  const std::optional<int32_t> stored = store.Read(name);
+  if (stored && *stored >= 0) return *stored;
+  // A counter the program cannot use starts again from nothing.
+  store.Write(name, 0);
+  return 0;
+}
+
+}  // namespace
+
+void ReadStatistics(Game& g) {
+  if (g.store == nullptr) return;
+  for (int v = 0; v < g.edition->kindCount; ++v) {
+    TResult& r = g.t.Stats[v];
+    r.Wins = ReadCounter(*g.store, StatisticName(*g.edition, v, 0));
+    r.Losses = ReadCounter(*g.store, StatisticName(*g.edition, v, 1));
+    r.Draws = ReadCounter(*g.store, StatisticName(*g.edition, v, 2));
+  }
+}
+
+void WriteZeroStatistics(ISettingsStore& store, const Edition& e) {
+  for (int v = 0; v < e.kindCount; ++v) {
+    for (int which = 0; which < 3; ++which) store.Write(StatisticName(e, v, which), 0);
+  }
+}
+
+void ClearStatistics(Game& g) {
+  for (int v = 0; v < g.edition->kindCount; ++v) g.t.Stats[v] = TResult{};
+  WriteStatistics(g);
+}
