@@ -2,3 +2,5 @@
 #pragma once
 
 int RunDeal(int argc, char** argv);
+int RunLayout(int, char**);
+int RunChoose(int, char**);

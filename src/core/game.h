@@ -3,6 +3,9 @@
 // Every rule of every game is a function of a Game.
 #pragma once
 
+#include <array>
+#include <string>
+
 #include "core/callouts.h"
 #include "core/edition.h"
 #include "core/random.h"
@@ -17,6 +20,8 @@ struct ProgramValues {
   int NetRole = -1;         // -1 no network game, 1 server, 0 client
   int ModalFlag = 1;        // -1 while a game message box or a dialog is up
   int SwindleCounter = 0;   // the sharper's swindles, counted across games
+  // The players' names of a network game: [0] the client's, [1] the server's.
+  std::array<std::string, 2> NetNames;
 };
 
 class Game {

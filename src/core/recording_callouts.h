@@ -37,6 +37,43 @@ class RecordingCallouts : public ICallouts {
   void ShowComment(int id, int caption) override {
     calls.push_back("comment " + std::to_string(id) + " " + std::to_string(caption));
   }
+  void SetCaption(const std::string& text) override { calls.push_back("caption " + text); }
+  void SetApplicationTitle(const std::string& text) override { calls.push_back("title " + text); }
+  void SetHelpFile(const std::string& file) override { calls.push_back("help " + file); }
+  void AttachMenu(int lang) override { calls.push_back("menu " + std::to_string(lang)); }
+  void ShowCurrentComment() override { calls.push_back("current comment"); }
+  void LayoutTable() override { calls.push_back("layout"); }
+  void PlaceControls() override { calls.push_back("place controls"); }
+  void FlipHand(int row) override { calls.push_back("flip " + std::to_string(row)); }
+  void ApplyBackground(int backGr) override {
+    calls.push_back("background " + std::to_string(backGr));
+  }
+  void RequestNewDeal() override { calls.push_back("request new deal"); }
+  void AnimateDiscard() override { calls.push_back("discard"); }
+  void AnimateTake(bool toPlayer) override {
+    calls.push_back(std::string("take ") + (toPlayer ? "player" : "computer"));
+  }
+  void AnimateDrawFromPack(bool toPlayer, int fanSize, int packSlot, int handSlot) override {
+    calls.push_back(std::string("draw ") + (toPlayer ? "player " : "computer ") +
+                    std::to_string(fanSize) + " " + std::to_string(packSlot) + " " +
+                    std::to_string(handSlot));
+  }
+  void AnimateSpreadHand(int row, int fanSize, bool throwAway) override {
+    calls.push_back("spread " + std::to_string(row) + " " + std::to_string(fanSize) +
+                    (throwAway ? " away" : ""));
+  }
+  void BlinkCard(int kind, int slot) override {
+    calls.push_back("blink " + std::to_string(kind) + " " + std::to_string(slot));
+  }
+  void AnimateTrumpExchange(int row, int slot, bool toHand) override {
+    calls.push_back("exchange " + std::to_string(row) + " " + std::to_string(slot) +
+                    (toHand ? " to hand" : " to trump"));
+  }
+  WindowRect window;  // what MainWindowRect answers
+  WindowRect MainWindowRect() const override { return window; }
+  void ProcessPendingEvents() override { calls.push_back("process events"); }
+  void CloseMainWindow() override { calls.push_back("close window"); }
+  void ClearTalkArea() override { calls.push_back("clear talk"); }
 
   int Count(const std::string& call) const {
     int n = 0;

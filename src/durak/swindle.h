@@ -1,0 +1,17 @@
+// The sharper's swindle ("Style" 4): late in the game, asked to cover a
+// single attack card, the sharper may quietly drop its lowest card and take
+// instead a beating card that was discarded earlier. Every swapped-in card
+// is recorded in SwindleCards, so that a player who lost can try to name one
+// of them afterwards. "LevelS" sets how often and how late it cheats.
+#pragma once
+
+#include "core/game.h"
+
+// Most swindles in one game (and guesses the player gets afterwards).
+int SwindleLimit(const Game& g);
+// The sharper cheats only while the stock holds at most this many cards.
+int SwindleStockThreshold(const Game& g);
+
+// Tries the swindle against the attack card at (row, slot). Returns the
+// slot of the computer's hand that now holds the swapped-in card, or -1.
+int DurakSwindle(Game& g, int row, int slot);
