@@ -9,10 +9,16 @@ namespace {
 // result as repeated bubble passes that swap an empty slot with a present
 // successor). Returns the number of present cards.
 int CloseUp(std::array<TCard, kSlots>& row, int size) {
-  std::stable_partition(row.begin(), row.begin() + size,
-                        [](const TCard& c) { return c.Present == 1; });
-  int n = 0;
-  while (n < size && row[n].Present == 1) ++n;
+  std::array<TCard, kSlots> empties;
+  int n = 0, e = 0;
+  for (int s = 0; s < size; ++s) {
+    if (row[s].Present == 1) {
+      row[n++] = row[s];
+    } else {
+      empties[e++] = row[s];
+    }
+  }
+  for (int i = 0; i < e; ++i) row[n + i] = empties[i];
   return n;
 }
 
@@ -28,9 +34,20 @@ int FillOrder(const TCard& c, int trumpGroup, bool bySeniority) {
 
 void SortHand(std::array<TCard, kSlots>& row, int n, int trumpGroup, bool bySeniority,
               bool fromTheRight) {
-  std::stable_sort(row.begin(), row.begin() + n, [&](const TCard& a, const TCard& b) {
-    return FillOrder(a, trumpGroup, bySeniority) < FillOrder(b, trumpGroup, bySeniority);
-  });
+  // A stable insertion sort: hands are short and this runs after every move.
+  std::array<int, kSlots> key;
+  for (int i = 0; i < n; ++i) key[i] = FillOrder(row[i], trumpGroup, bySeniority);
+  for (int i = 1; i < n; ++i) {
+    const TCard card = row[i];
+    const int k = key[i];
+    int j = i;
+    for (; j > 0 && key[j - 1] > k; --j) {
+      row[j] = row[j - 1];
+      key[j] = key[j - 1];
+    }
+    row[j] = card;
+    key[j] = k;
+  }
   // Filling from the right puts the first card of the sequence rightmost.
   if (fromTheRight) std::reverse(row.begin(), row.begin() + n);
 }
