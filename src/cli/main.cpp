@@ -11,6 +11,7 @@ int main(int argc, char** argv) {
   if (argc < 2) FailUsage("usage: kalvenar-cli deal [options]");
   const std::string command = argv[1];
   if (command == "deal") return RunDeal(argc, argv);
+  if (command == "selfplay") return RunSelfPlay(argc, argv);
   if (command == "layout") return RunLayout(argc, argv);
   if (command == "choose") return RunChoose(argc, argv);
   FailUsage("unknown command '" + command + "'");

@@ -1,7 +1,97 @@
 #include "commentary/comment.h"
 
+#include "commentary/comment_texts.h"
+#include "table/layout.h"
+
+namespace {
+
+bool HasCommentary(Kind k) {
+  return IsCardGame(k) || k == Kind::Hearts;
+}
+
+// The table of the chosen style speaks in the durak games; the guessing
+// game, the suit orders and the partner's turn, and everything said in
+// Czech durak and Eights, come from the neutral table.
+int TableStyle(const Game& g, int commentId) {
+  const Kind k = g.kind();
+  if (commentId > 8 || k == Kind::CzechDurak || k == Kind::Eights) return kNeutralStyle;
+  return g.t.Options.Style;
+}
+
+// Client: the server's name; server: the client's name.
+std::string PartnerName(const Game& g) {
+  if (g.program.NetRole == 0) return g.program.NetNames[1];
+  if (g.program.NetRole == 1) return g.program.NetNames[0];
+  return {};
+}
+
+// The captions of a caption id the edition does not know stay as they are:
+// edition 2.84 has no "Drop cards".
+bool KnownCaption(const Game& g, int captionId) {
+  if (captionId < 0 || captionId >= kCaptionCount) return false;
+  return captionId != kCaptionDropCards || g.edition->hasDropCardsCaption;
+}
+
+// Simple, Japanese and Reverse durak show how many cards are left to draw,
+// the trump card under the stock included, while the trump card lies.
+std::optional<std::string> PackCounter(const Game& g) {
+  const Kind k = g.kind();
+  const bool counted =
+      k == Kind::SimpleDurak || k == Kind::JapaneseDurak || k == Kind::ReverseDurak;
+  if (!counted || g.t.Options.ShowCountPack != 1 || !g.t.IsPresent(4, 0)) return std::nullopt;
+  return std::to_string(g.t.RowCount[5] + 1);
+}
+
+}  // namespace
+
+std::string CommentaryText(const Game& g, int commentId) {
+  if (commentId == kChatComment) return g.t.ChatLine;
+  const bool spaced = g.out->MainWindowRect().width > kSpacedCommentWidth;
+  std::string text = CommentText(TableStyle(g, commentId), commentId, g.program.Lang, spaced);
+  if (commentId == kThinksComment) text = PartnerName(g) + text;
+  return text;
+}
+
+CommentaryLabel PlaceCommentary(const Game& g, std::string text, int textWidth) {
+  // Centred over the player's hand as it lies now, at a fixed share of the
+  // window's height.
+  const int n = g.t.RowCount[1];
+  const THandGeometry fan = HandFan(g.t, n);
+  const int xe = n > 0 ? fan.x0 + (n - 1) * fan.step : fan.x0;
+  const int centre = fan.x0 + (xe + kCardWidth - fan.x0) / 2;
+  const int height = g.out->MainWindowRect().height;
+  return {std::move(text), centre - textWidth / 2,
+          static_cast<int>(static_cast<int64_t>(height) * 1000 / 1740)};
+}
+
+PanelCaptions CzechPanelCaptions(const Game& g) {
+  const bool en = g.program.Lang == kEnglish;
+  const std::string comp = std::to_string(g.t.CzechPointsComputer);
+  const std::string play = std::to_string(g.t.CzechPointsPlayer);
+  return {en ? " Choose the suit" : "Заказать масть",
+          en ? "Game is playing up to 100 pts" : "Игра ведется до 100 очков",
+          (en ? "Computer :    " : "Компьютер :    ") + comp,
+          (en ? "Player :         " : "Игрок :             ") + play};
+}
+
 void Comment(Game& g, int commentId, int captionId) {
+  const Kind k = g.kind();
+  if (!HasCommentary(k)) return;
   g.t.CommentId = commentId;
   g.t.ButtonCaptionId = captionId;
-  g.out->ShowComment(commentId, captionId);
+
+  CommentaryView view;
+  view.commentId = commentId;
+  view.captionId = captionId;
+  if (KnownCaption(g, captionId))
+    view.caption = std::string(CaptionText(captionId, g.program.Lang));
+  if ((k == Kind::CzechDurak || k == Kind::Eights) && g.t.GuessMode == 0)
+    view.panels = CzechPanelCaptions(g);
+  if (commentId >= 0 && commentId <= kChatComment) {
+    std::string text = CommentaryText(g, commentId);
+    const int width = g.out->CommentaryTextWidth(text);
+    view.comment = PlaceCommentary(g, std::move(text), width);
+  }
+  view.packCounter = PackCounter(g);
+  g.out->ShowCommentary(view);
 }

@@ -17,5 +17,19 @@ enum CaptionId {
   kCaptionOk = 8,
 };
 
-// Records the pair (kept with a saved game) and shows it.
+// Above this outer window width the spaced texts are used.
+constexpr int kSpacedCommentWidth = 1000;
+
+// Records the pair (kept with a saved game) and shows it: the comment
+// (0 .. 14) over the player's hand, the Move-button caption (0 .. 8), the
+// Czech-durak panel captions and the pack counter. An id out of its range
+// leaves that part on screen as it is. Patience games and Memory have no
+// commentary: there nothing is stored or shown.
 void Comment(Game& g, int commentId, int captionId);
+
+// The parts of Comment, for the window and the tests.
+std::string CommentaryText(const Game& g, int commentId);
+// Label1's left and top for a text of the given pixel width.
+CommentaryLabel PlaceCommentary(const Game& g, std::string text, int textWidth);
+// The suit-order and points panel captions in the current language.
+PanelCaptions CzechPanelCaptions(const Game& g);

@@ -5,7 +5,11 @@
 // that the headless tool uses.
 #pragma once
 
+#include <array>
+#include <optional>
 #include <string>
+
+#include "core/pointer_views.h"
 
 // A card flying from one grid place to another (the move of MoveCard).
 struct CardFlight {
@@ -26,22 +30,71 @@ struct WindowRect {
   int left = 0, top = 0, width = 635, height = 475;
 };
 
+// The commentary line (Label1) with its text and top-left corner.
+struct CommentaryLabel {
+  std::string text;
+  int left = 0, top = 0;
+};
+
+// The captions of the suit-order panel and the points panel of Czech durak.
+struct PanelCaptions {
+  std::string trumpLabel, pointsLabel, compLabel, playLabel;
+};
+
+// What one Comment call shows. An absent part stays on screen as it is,
+// except the pack counter (LabelPack), which is hidden when absent.
+struct CommentaryView {
+  int commentId = -1, captionId = -1;
+  std::optional<CommentaryLabel> comment;
+  std::optional<std::string> caption;  // the Move button
+  std::optional<PanelCaptions> panels;
+  std::optional<std::string> packCounter;
+};
+
+// The status bar (StatusBar1): panel texts and widths, and the chat field
+// laid over panel 0 in a network game (offsets from the bar's top-left).
+struct StatusBarView {
+  bool visible = true;
+  std::string whoPlays;              // panel 0
+  std::optional<std::string> score;  // panel 1; absent: it keeps its text
+  std::array<int, 3> widths{};
+  bool chatVisible = false;
+  std::string chatText;
+  int chatLeft = 4, chatTop = 4, chatWidth = 0;
+  int chatButtonLeft = 0, chatButtonTop = 4;
+};
+
+// The controls a game needs on the table after its deal.
+struct TableControlsView {
+  bool trumpPanelVisible = false;
+  bool trumpLabelEnabled = false;
+  bool pointsPanelVisible = false;
+  std::optional<PanelCaptions> panels;
+  bool hideCommentary = false;       // Label1 hidden
+  bool zeroCommentaryWidth = false;  // ... and shrunk to nothing (Nine)
+  bool moveButtonVisible = false;    // enabled, shown and focused; else hidden
+};
+
 class ICallouts {
  public:
   virtual ~ICallouts() = default;
 
   virtual void RepaintTable(bool /*show*/) {}
   virtual void AnimateMove(const CardFlight& /*flight*/) {}
-  virtual void PlaySound(int /*effect*/, int /*voice*/) {}
   virtual void Pause(int /*milliseconds*/) {}
   // Returns true for OK, false for Cancel of the question form.
   virtual bool ShowGameMessage(const GameMessageBox& /*box*/) { return true; }
   virtual void SaveUndo() {}
   virtual void SendMove(int /*value*/, int /*code*/) {}
-  // The deal is in the grid: show it and open play.
-  virtual void DealAndStart() {}
+  // The deal is in the grid: show it card by card (or just repaint when
+  // movement is off). Play is opened by the engine afterwards.
+  virtual void AnimateDeal() {}
+  // Shows the Move button and the panels the game uses.
+  virtual void ShowTableControls() {}
+  // Briefly shows the lowest trump of a face-down hand at one of its first
+  // six places (row 0 the computer's hand, 1 the player's).
+  virtual void ShowLowestTrump(int /*row*/, int /*slot*/, int /*place*/) {}
   virtual void UpdateStatusBar() {}
-  virtual void ShowComment(int /*commentId*/, int /*captionId*/) {}
   // Game switching and settings.
   virtual void SetCaption(const std::string& /*text*/) {}
   virtual void SetApplicationTitle(const std::string& /*text*/) {}
@@ -76,6 +129,31 @@ class ICallouts {
   virtual void CloseMainWindow() {}
   // Hides the commentary line and the Move button (before a result is announced).
   virtual void ClearTalkArea() {}
+  // Commentary, sound and status: the engine decides the texts and places,
+  // the window only shows them.
+  virtual void ShowCommentary(const CommentaryView& /*view*/) {}
+  // The width in pixels of a commentary text in Label1's font.
+  virtual int CommentaryTextWidth(const std::string& /*text*/) const { return 0; }
+  // path is relative ("Voices/skoloda.wav"); synchronous returns when the
+  // sound has ended. A missing file or no audio device plays nothing.
+  virtual void PlayWav(const std::string& /*path*/, bool /*synchronous*/) {}
+  virtual void ShowStatusBarPanels(const StatusBarView& /*view*/) {}
+  virtual void ShowClock(const std::string& /*text*/) {}  // panel 2
+  virtual void ApplyTableControls(const TableControlsView& /*view*/) {}
+  // Mouse play: the pointer shape (the hand over what can be taken, else the
+  // arrow), the hand under the pointer, the Scarf drag and the card backs.
+  virtual void SetHandPointer(bool /*hand*/) {}
+  virtual void ShowHandHover(const HandHoverView& /*view*/) {}
+  // Copies the window area `from` into the drag picture at `into`.
+  virtual void CaptureDragPicture(const TRect& /*from*/, const TRect& /*into*/) {}
+  virtual void ShowDragStep(const DragStepView& /*view*/) {}
+  virtual void PressCardBacks(const CardBackPressView& /*view*/) {}
+  virtual void ReleaseCardBacks(const CardBackReleaseView& /*view*/) {}
+  // The network server: whether a partner has connected.
+  virtual bool PartnerConnected() const { return true; }
+  // Switches the server socket off when it is still listening though no
+  // network game is set up (the partner has gone).
+  virtual void CloseIdleServerSocket() {}
 };
 
 // What the headless tool uses: nothing is shown, played or waited for.

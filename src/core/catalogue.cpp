@@ -85,12 +85,6 @@ const Edition* EditionByName(std::string_view name) {
   return nullptr;
 }
 
-Kind Edition::KindOf(int vidg) const {
-  if (vidg < 0 || vidg >= kindCount) return Kind::None;
-  if (id == EditionId::Kalvenor284 && vidg == 21) return Kind::Memory36;
-  return static_cast<Kind>(vidg);
-}
-
 bool Edition::HasPair(int formg, int vidg) const { return CatalogueIndex(*this, formg, vidg) >= 0; }
 
 int CatalogueIndex(const Edition& e, int formg, int vidg) {

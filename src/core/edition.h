@@ -32,7 +32,11 @@ struct Edition {
   const CatalogueEntry* catalogue;
   int catalogueSize;               // 41 or 37
 
-  Kind KindOf(int vidg) const;
+  Kind KindOf(int vidg) const {
+    if (vidg < 0 || vidg >= kindCount) return Kind::None;
+    if (id == EditionId::Kalvenor284 && vidg == 21) return Kind::Memory36;
+    return static_cast<Kind>(vidg);
+  }
   bool HasPair(int formg, int vidg) const;
 };
 

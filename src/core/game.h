@@ -48,7 +48,10 @@ int RandomBelow(Game& g, int n);
 void ReseedRandom(Game& g);
 
 // Kinds of game, by what the rules need to know.
-bool IsDurak(Kind k);          // Simple, Japanese, Reverse, Piled, Road
-bool IsCardGame(Kind k);       // durak kinds, Czech durak, Eights, Nine
-bool IsPatience(Kind k);       // Scarf .. Street
-bool IsMemory(Kind k);
+// Simple, Japanese, Reverse, Piled, Road durak.
+inline bool IsDurak(Kind k) { return k >= Kind::SimpleDurak && k <= Kind::RoadDurak; }
+// The durak kinds, Czech durak, Eights and Nine.
+inline bool IsCardGame(Kind k) { return k >= Kind::SimpleDurak && k <= Kind::Nine; }
+// Scarf .. Street.
+inline bool IsPatience(Kind k) { return k >= Kind::Scarf && k <= Kind::Street; }
+inline bool IsMemory(Kind k) { return k == Kind::Memory36 || k == Kind::Memory52; }

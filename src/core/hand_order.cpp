@@ -9,9 +9,14 @@ namespace {
 // result as repeated bubble passes that swap an empty slot with a present
 // successor). Returns the number of present cards.
 int CloseUp(std::array<TCard, kSlots>& row, int size) {
+  int n = 0;
+  while (n < size && row[n].Present == 1) ++n;
+  int next = n;
+  while (next < size && row[next].Present != 1) ++next;
+  if (next == size) return n;  // already closed up, the usual case
   std::array<TCard, kSlots> empties;
-  int n = 0, e = 0;
-  for (int s = 0; s < size; ++s) {
+  int e = 0;
+  for (int s = n; s < size; ++s) {
     if (row[s].Present == 1) {
       row[n++] = row[s];
     } else {

@@ -1,5 +1,6 @@
 #include "core/move_card.h"
 
+#include "commentary/sound.h"
 #include "core/hand_order.h"
 
 void MoveCard(Game& g, int fromRow, int fromSlot, int toRow, int toSlot, bool counted) {
@@ -7,8 +8,8 @@ void MoveCard(Game& g, int fromRow, int fromSlot, int toRow, int toSlot, bool co
   TTableState& t = g.t;
   // Effects 1 and 2 are the same card-played sound, for the player's and the
   // computer's moves.
-  if (counted && t.WhoseTurn == 1) g.out->PlaySound(1, -1);
-  if (counted && t.WhoseTurn == 0) g.out->PlaySound(2, -1);
+  if (counted && t.WhoseTurn == 1) SoundAndVoice(g, 1, -1);
+  if (counted && t.WhoseTurn == 0) SoundAndVoice(g, 2, -1);
   const Kind k = g.kind();
   if (k == Kind::CzechDurak || k == Kind::Eights) t.TrumpSuit = t.SuitAt(fromRow, fromSlot);
   if (t.Options.Animation == 1) g.out->AnimateMove({fromRow, fromSlot, toRow, toSlot});

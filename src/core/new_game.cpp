@@ -2,6 +2,7 @@
 
 #include "core/hand_order.h"
 #include "core/solo_deals.h"
+#include "table/deal_and_start.h"
 #include "persistence/statistics.h"
 
 namespace {
@@ -237,9 +238,9 @@ void NewGame(Game& g) {
   DealOnly(g);
   if (!IsCardGame(g.kind())) {
     g.out->UpdateStatusBar();
-    g.out->DealAndStart();
+    DealAndStart(g);
     return;
   }
   // In a network game the session sends or awaits the deal instead.
-  if (!g.NetworkGame()) g.out->DealAndStart();
+  if (!g.NetworkGame()) DealAndStart(g);
 }

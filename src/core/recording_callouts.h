@@ -9,18 +9,15 @@
 
 class RecordingCallouts : public ICallouts {
  public:
-  std::vector<std::string> calls;     // one short line per call, in order
+  std::vector<std::string> calls;  // one short line per call, in order
   std::vector<CardFlight> flights;
   std::vector<GameMessageBox> messages;
-  bool messageAnswer = true;          // what ShowGameMessage answers
+  bool messageAnswer = true;  // what ShowGameMessage answers
 
   void RepaintTable(bool show) override { calls.push_back(show ? "repaint" : "compose"); }
   void AnimateMove(const CardFlight& f) override {
     flights.push_back(f);
     calls.push_back("fly");
-  }
-  void PlaySound(int effect, int voice) override {
-    calls.push_back("sound " + std::to_string(effect) + " " + std::to_string(voice));
   }
   void Pause(int ms) override { calls.push_back("pause " + std::to_string(ms)); }
   bool ShowGameMessage(const GameMessageBox& box) override {
@@ -32,11 +29,13 @@ class RecordingCallouts : public ICallouts {
   void SendMove(int value, int code) override {
     calls.push_back("send " + std::to_string(value) + " " + std::to_string(code));
   }
-  void DealAndStart() override { calls.push_back("deal and start"); }
-  void UpdateStatusBar() override { calls.push_back("status bar"); }
-  void ShowComment(int id, int caption) override {
-    calls.push_back("comment " + std::to_string(id) + " " + std::to_string(caption));
+  void AnimateDeal() override { calls.push_back("animate deal"); }
+  void ShowTableControls() override { calls.push_back("table controls"); }
+  void ShowLowestTrump(int row, int slot, int place) override {
+    calls.push_back("lowest trump " + std::to_string(row) + " " + std::to_string(slot) + " " +
+                    std::to_string(place));
   }
+  void UpdateStatusBar() override { calls.push_back("status bar"); }
   void SetCaption(const std::string& text) override { calls.push_back("caption " + text); }
   void SetApplicationTitle(const std::string& text) override { calls.push_back("title " + text); }
   void SetHelpFile(const std::string& file) override { calls.push_back("help " + file); }
@@ -74,6 +73,57 @@ class RecordingCallouts : public ICallouts {
   void ProcessPendingEvents() override { calls.push_back("process events"); }
   void CloseMainWindow() override { calls.push_back("close window"); }
   void ClearTalkArea() override { calls.push_back("clear talk"); }
+  std::vector<CommentaryView> commentaries;
+  void ShowCommentary(const CommentaryView& view) override {
+    commentaries.push_back(view);
+    calls.push_back("comment " + std::to_string(view.commentId) + " " +
+                    std::to_string(view.captionId));
+  }
+  int commentaryTextWidth = 0;  // what CommentaryTextWidth answers
+  int CommentaryTextWidth(const std::string&) const override { return commentaryTextWidth; }
+  void PlayWav(const std::string& path, bool synchronous) override {
+    calls.push_back("wav " + path + (synchronous ? " sync" : " async"));
+  }
+  std::vector<StatusBarView> statusBars;
+  void ShowStatusBarPanels(const StatusBarView& view) override {
+    statusBars.push_back(view);
+    calls.push_back("status panels");
+  }
+  void ShowClock(const std::string& text) override { calls.push_back("clock" + text); }
+  std::vector<TableControlsView> tableControls;
+  void ApplyTableControls(const TableControlsView& view) override {
+    tableControls.push_back(view);
+    calls.push_back("apply table controls");
+  }
+  void SetHandPointer(bool hand) override {
+    calls.push_back(hand ? "pointer hand" : "pointer arrow");
+  }
+  std::vector<HandHoverView> hovers;
+  void ShowHandHover(const HandHoverView& view) override {
+    hovers.push_back(view);
+    calls.push_back("hover");
+  }
+  std::vector<TRect> dragCaptures;
+  void CaptureDragPicture(const TRect& from, const TRect&) override {
+    dragCaptures.push_back(from);
+    calls.push_back("capture drag");
+  }
+  std::vector<DragStepView> dragSteps;
+  void ShowDragStep(const DragStepView& view) override {
+    dragSteps.push_back(view);
+    calls.push_back("drag step");
+  }
+  std::vector<CardBackPressView> backPresses;
+  void PressCardBacks(const CardBackPressView& view) override {
+    backPresses.push_back(view);
+    calls.push_back("press backs");
+  }
+  void ReleaseCardBacks(const CardBackReleaseView& view) override {
+    calls.push_back("release backs " + std::to_string(view.image));
+  }
+  bool partnerConnected = true;  // what PartnerConnected answers
+  bool PartnerConnected() const override { return partnerConnected; }
+  void CloseIdleServerSocket() override { calls.push_back("close idle server"); }
 
   int Count(const std::string& call) const {
     int n = 0;

@@ -16,6 +16,7 @@
 #include <string>
 
 #include "core/card.h"
+#include "core/rect.h"
 
 constexpr int kRows = 14;
 constexpr int kSlots = 52;
@@ -130,6 +131,10 @@ struct TTableState {
   int32_t SourceRow = -1, SourceSlot = -1;
   uint8_t Picked = 0;
   int32_t DragLastX = 0, DragLastY = 0;
+  TRect PickedRect{};        // Scarf: what a drag from the hit card would lift
+  TRect DragRect{};          // where the dragged picture is shown now
+  TRect DragImageRect{};     // the part of the drag picture that holds the run
+  int32_t PickedColour = 0;  // colour of the picked or lifted card: 0 black, 1 red
   std::array<int32_t, kRows> PileCount{};
   int32_t SecondSlot = -1;
 

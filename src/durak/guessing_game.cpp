@@ -1,6 +1,7 @@
 #include "durak/guessing_game.h"
 
 #include "commentary/comment.h"
+#include "commentary/sound.h"
 #include "core/game_message.h"
 #include "core/hand_order.h"
 #include "core/move_card.h"
@@ -50,7 +51,7 @@ void StartGuessing(Game& g) {
   const int cards = small ? 36 : 52;
   for (int s = 0; s < cards; ++s) t.PutCard(1, s);
   t.RowCount[1] = OrderRow(g, 1);
-  g.out->PlaySound(0, -1);
+  SoundAndVoice(g, 0, -1);
   g.out->RepaintTable(true);
   Comment(g, GuessingCommentId(g), kCaptionEmpty);
 }
@@ -64,7 +65,7 @@ void GuessClick(Game& g, int slot) {
   Comment(g, GuessingCommentId(g), kCaptionEmpty);
 
   if (WasSwindled(g, guess)) {
-    g.out->PlaySound(7, -1);
+    SoundAndVoice(g, 7, -1);
     g.out->ClearTalkArea();
     g.out->BlinkCard(2, t.CoverIndex);
     if (ShowGameMessage(g, kMsgGuessed, -1) == 0) return;
@@ -77,7 +78,7 @@ void GuessClick(Game& g, int slot) {
     t.CoverIndex += 1;  // the next guess lies beside this one
     return;
   }
-  g.out->PlaySound(6, -1);
+  SoundAndVoice(g, 6, -1);
   g.out->ClearTalkArea();
   if (ShowGameMessage(g, kMsgNotGuessed, -1) == 0) return;
   t.WhoseTurn = 0;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "commentary/sound.h"
 #include "core/hand_order.h"
 
 namespace {
@@ -33,7 +34,7 @@ void DrawOneCard(Game& g, int row, int fanSize) {
   TTableState& t = g.t;
   const int handSlot = std::clamp(t.RowCount[row], 0, kSlots - 1);
   const int packSlot = LowestStockSlot(g);
-  g.out->PlaySound(4, -1);
+  SoundAndVoice(g, 4, -1);
   if (Animated(g)) g.out->AnimateDrawFromPack(row == 1, fanSize, packSlot, handSlot);
   const auto card = packSlot >= 0 ? t.TakeCard(5, packSlot) : t.TakeCard(4, 0);
   if (!card) return;
@@ -92,7 +93,7 @@ int CardsLeftToDraw(const Game& g) {
 
 void DiscardTrick(Game& g) {
   TTableState& t = g.t;
-  g.out->PlaySound(-1, t.WhoseTurn == 1 ? 4 : 1);
+  SoundAndVoice(g, -1, t.WhoseTurn == 1 ? 4 : 1);
   if (Animated(g)) g.out->AnimateDiscard();
   for (int row : {2, 3}) {
     for (TCard& c : t.CardGrid[row]) c.Present = 0;
@@ -105,7 +106,7 @@ void DiscardTrick(Game& g) {
 void TakeTrick(Game& g, int taker) {
   TTableState& t = g.t;
   if (taker != 0 && taker != 1) return;
-  g.out->PlaySound(4, taker == 1 ? 3 : 0);
+  SoundAndVoice(g, 4, taker == 1 ? 3 : 0);
   if (Animated(g)) g.out->AnimateTake(taker == 1);
   int to = std::clamp(OrderRow(g, taker), 0, kSlots);
   for (int i = 0; i < kSlots; ++i) {

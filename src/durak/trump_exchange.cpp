@@ -1,5 +1,6 @@
 #include "durak/trump_exchange.h"
 
+#include "commentary/sound.h"
 #include "core/hand_order.h"
 
 namespace {
@@ -44,16 +45,16 @@ bool TrumpExchange(Game& g, int row) {
   TTableState& t = g.t;
 
   g.out->UpdateStatusBar();
-  g.out->PlaySound(7, -1);
+  SoundAndVoice(g, 7, -1);
   g.out->BlinkCard(row, slot);
   g.out->Pause(400);
-  g.out->PlaySound(4, -1);
+  SoundAndVoice(g, 4, -1);
   g.out->AnimateTrumpExchange(row, slot, false);
 
   const TCard six = *t.TakeCard(row, slot);
   const TCard formerTrump = *t.TakeCard(4, 0);
   t.PutCard(4, 0, six);
-  g.out->PlaySound(4, -1);
+  SoundAndVoice(g, 4, -1);
   g.out->AnimateTrumpExchange(row, slot, true);
   t.PutCard(row, slot, formerTrump);
 

@@ -39,7 +39,7 @@ TEST(GuessingGame, AFirstRightGuessCountsOneWinAndNoLoss) {
   EXPECT_EQ(t.g.t.GuessMode, 0) << "a new game follows";
   ASSERT_FALSE(t.out.messages.empty());
   EXPECT_EQ(t.out.messages[0].text, "Вы угадали, вам засчитывается победа !");
-  EXPECT_EQ(t.out.Count("deal and start"), 1);
+  EXPECT_EQ(t.out.Count("animate deal"), 1);
   EXPECT_EQ(*t.store.Read("S_My"), 1);
 }
 
@@ -79,7 +79,7 @@ TEST(GuessingGame, ClosingTheProgramAtTheMessageStopsThere) {
   GuessClick(t.g, t.PlayerSlotOf(C(Clubs, Nine)));
   EXPECT_EQ(t.out.Count("close window"), 1);
   EXPECT_EQ(t.g.t.Stats[0].Wins, 0);
-  EXPECT_EQ(t.out.Count("deal and start"), 0);
+  EXPECT_EQ(t.out.Count("animate deal"), 0);
 }
 
 }  // namespace

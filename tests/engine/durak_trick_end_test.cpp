@@ -9,6 +9,13 @@ bool Holds(const DurakTable& d, int row, const TCard& c) {
   return d.SlotOf(row, c) >= 0;
 }
 
+// How many recordings were played whose call starts so (any variant).
+int Heard(const DurakTable& d, const std::string& start) {
+  int n = 0;
+  for (const std::string& call : d.out.calls) n += call.rfind(start, 0) == 0;
+  return n;
+}
+
 // --- discard ----------------------------------------------------------------
 
 TEST(DurakDiscard, TheCardsLeavePlayButTheirRecordsStay) {
@@ -27,20 +34,22 @@ TEST(DurakDiscard, TheCardsLeavePlayButTheirRecordsStay) {
 
 TEST(DurakDiscard, TheVoiceSaysWhoseAttackWasBeatenOff) {
   DurakTable d;
+  d.g.t.Options.Sound = 3;
   d.Attacks({C(Clubs, Seven)}).Covers({C(Clubs, Eight)});
   DiscardTrick(d.g);
-  EXPECT_EQ(d.out.Count("sound -1 4"), 1);
+  EXPECT_EQ(d.out.Count("wav Voices/m_otboy2.wav sync"), 1) << "the player's attack beaten off";
   EXPECT_EQ(d.out.Count("discard"), 1);
   d.g.t.WhoseTurn = 0;
   d.Attacks({C(Clubs, Seven)}).Covers({C(Clubs, Eight)});
   DiscardTrick(d.g);
-  EXPECT_EQ(d.out.Count("sound -1 1"), 1);
+  EXPECT_EQ(d.out.Count("wav Voices/m_otboy1.wav sync"), 1) << "the computer's attack beaten off";
 }
 
 // --- take -------------------------------------------------------------------
 
 TEST(DurakTake, TheTakerGetsEveryCardOnTheTableAndMayHoldMoreThanSix) {
   DurakTable d;
+  d.g.t.Options.Sound = 3;
   d.g.t.WhoseTurn = 0;
   d.Player({C(Clubs, Six), C(Clubs, Ten), C(Spades, Ten), C(Diamonds, Ten), C(Hearts, Ten)})
       .Computer({C(Spades, Six)})
@@ -55,15 +64,18 @@ TEST(DurakTake, TheTakerGetsEveryCardOnTheTableAndMayHoldMoreThanSix) {
   EXPECT_EQ(d.g.t.RowCount[2], 0);
   EXPECT_EQ(d.g.t.RowCount[3], 0);
   EXPECT_EQ(d.g.t.CoverIndex, 0);
-  EXPECT_EQ(d.out.Count("sound 4 3"), 1) << "the player's take voice with the card sound";
+  EXPECT_EQ(d.out.Count("wav Voices/sfromkol.wav async"), 1) << "the cards slide to the taker";
+  EXPECT_EQ(Heard(d, "wav Voices/m_zabiray"), 1) << "the computer tells the player to take";
   EXPECT_EQ(d.out.Count("take player"), 1);
 }
 
 TEST(DurakTake, TheComputersTakeHasItsOwnVoice) {
   DurakTable d;
+  d.g.t.Options.Sound = 3;
   d.Computer({C(Spades, Six)}).Attacks({C(Clubs, Seven)});
   TakeTrick(d.g, 0);
-  EXPECT_EQ(d.out.Count("sound 4 0"), 1);
+  EXPECT_EQ(Heard(d, "wav Voices/m_beru"), 1);
+  EXPECT_EQ(Heard(d, "wav Voices/m_zabiray"), 0);
   EXPECT_EQ(d.g.t.RowCount[0], 2);
 }
 
@@ -162,6 +174,7 @@ TEST(DurakDrawUp, WithEnoughStockLastCardsSharesNothing) {
 
 TEST(DurakDrawUp, FullHandsDrawNothing) {
   DurakTable d;
+  d.g.t.Options.Sound = 1;
   d.Player({C(Spades, Six), C(Spades, Seven), C(Spades, Eight), C(Spades, Nine), C(Spades, Ten),
             C(Spades, Jack)})
       .Computer({C(Clubs, Six), C(Clubs, Seven), C(Clubs, Eight), C(Clubs, Nine), C(Clubs, Ten),
@@ -170,11 +183,12 @@ TEST(DurakDrawUp, FullHandsDrawNothing) {
       .Stock(4);
   DrawUp(d.g, DrawWho::Both);
   EXPECT_EQ(d.g.t.RowCount[5], 4);
-  EXPECT_EQ(d.out.Count("sound 4 -1"), 0);
+  EXPECT_EQ(d.out.Count("wav Voices/sfromkol.wav async"), 0);
 }
 
 TEST(DurakDrawUp, EachDrawIsHeardAndTheHandSpreadsFirst) {
   DurakTable d;
+  d.g.t.Options.Sound = 1;
   d.g.t.WhoseTurn = 1;
   d.Player({C(Spades, Six), C(Spades, Seven), C(Spades, Eight), C(Spades, Nine)})
       .Computer({C(Clubs, Six), C(Clubs, Seven), C(Clubs, Eight), C(Clubs, Nine), C(Clubs, Ten),
@@ -182,8 +196,9 @@ TEST(DurakDrawUp, EachDrawIsHeardAndTheHandSpreadsFirst) {
       .TrumpCard(C(Hearts, Ace))
       .Stock(10);
   DrawUp(d.g, DrawWho::Both);
-  const std::vector<std::string> expected = {"spread 1 -1", "sound 4 -1", "draw player -1 0 4",
-                                             "sound 4 -1", "draw player -1 1 5"};
+  const std::string slide = "wav Voices/sfromkol.wav async";
+  const std::vector<std::string> expected = {"spread 1 -1", slide, "draw player -1 0 4", slide,
+                                             "draw player -1 1 5"};
   EXPECT_EQ(d.out.calls, expected);
   // The hand is sorted again after the draw.
   EXPECT_EQ(d.g.t.RowCount[1], 6);

@@ -30,14 +30,16 @@ TEST(DurakTrumpExchange, TheSixOfTrumpsTakesThePlaceOfTheTrumpCard) {
 
 TEST(DurakTrumpExchange, TheExchangeIsSeenStepByStep) {
   DurakTable d = ExchangeTable();
+  d.g.t.Options.Sound = 1;
   const int six = d.SlotOf(1, C(Hearts, Six));
   TrumpExchange(d.g, 1);
   const std::string blink = "blink 1 " + std::to_string(six);
   const std::string away = "exchange 1 " + std::to_string(six) + " to trump";
   const std::string back = "exchange 1 " + std::to_string(six) + " to hand";
-  const std::vector<std::string> expected = {"status bar", "sound 7 -1", blink,
-                                             "pause 400",  "sound 4 -1", away,
-                                             "sound 4 -1", back,         "repaint"};
+  const std::string chime = "wav Voices/sfind.wav async";
+  const std::string slide = "wav Voices/sfromkol.wav async";
+  const std::vector<std::string> expected = {"status bar", chime, blink, "pause 400", slide,
+                                             away,         slide, back,  "repaint"};
   EXPECT_EQ(d.out.calls, expected);
 }
 

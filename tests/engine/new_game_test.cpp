@@ -200,10 +200,10 @@ TEST(Deal, NewGameHandsOverToTheStartOfPlayUnlessInANetworkGame) {
   TestGame tg(3);
   tg.Select(0, 0);
   NewGame(tg.g);
-  EXPECT_EQ(tg.out.Count("deal and start"), 1);
+  EXPECT_EQ(tg.out.Count("animate deal"), 1);
   tg.g.program.NetRole = 1;
   NewGame(tg.g);
-  EXPECT_EQ(tg.out.Count("deal and start"), 1);
+  EXPECT_EQ(tg.out.Count("animate deal"), 1);
 }
 
 TEST(Deal, PatienceLayouts) {

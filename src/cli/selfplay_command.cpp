@@ -1,0 +1,55 @@
+// kalvenar-cli selfplay: whole games of durak, computer against the player
+// bot, with every action checked; prints the results and the speed.
+#include <chrono>
+#include <iostream>
+
+#include "cli/commands.h"
+#include "cli/headless_game.h"
+#include "durak/self_play.h"
+
+int RunSelfPlay(int argc, char** argv) {
+  const CliArgs args(argc, argv, 2,
+                     {"vidg", "formg", "games", "seed", "edition", "set", "player-style",
+                      "player-level", "no-checks"},
+                     {"set"});
+  const Edition& edition = EditionFromArgs(args);
+  const int64_t seed = args.RequiredInt("seed");
+  HeadlessGame h(edition, seed);
+  Game& g = h.game;
+  ApplySetOptions(g, args.All("set"));
+  SelectGame(g, args.RequiredInt("vidg"), args.RequiredInt("formg"));
+  if (!IsDurak(g.kind())) FailUsage("selfplay plays the durak kinds (VidG 0 to 4)");
+  g.t.Options.Animation = 0;  // nothing to watch
+
+  SelfPlayConfig config;
+  config.seed = seed;
+  const int64_t games = args.RequiredInt("games");
+  if (games < 0) FailUsage("--games must not be negative");
+  config.games = static_cast<int>(games);
+  config.bot.style = static_cast<int>(args.OptionalInt("player-style").value_or(g.t.Options.Style));
+  config.bot.level = static_cast<int>(args.OptionalInt("player-level").value_or(g.t.Options.Level));
+  if (config.bot.style < 0 || config.bot.style > 5) FailUsage("--player-style must be 0..5");
+  if (config.bot.level < 0 || config.bot.level > 3) FailUsage("--player-level must be 0..3");
+  if (const auto checks = args.Get("no-checks")) config.checkTable = *checks != "1";
+
+  const auto start = std::chrono::steady_clock::now();
+  const SelfPlayReport r = PlayDurakGames(g, h.clock, config);
+  const double seconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+
+  nlohmann::ordered_json out;
+  out["games"] = r.games;
+  out["wins"] = r.wins;
+  out["losses"] = r.losses;
+  out["draws"] = r.draws;
+  out["actions"] = r.actions;
+  out["seconds"] = seconds;
+  out["games_per_second"] = seconds > 0 ? r.games / seconds : 0.0;
+  out["invariant_violations"] = r.violations;
+  std::cout << out.dump() << '\n';
+  if (r.violations > 0) {
+    std::cerr << "kalvenar-cli: " << r.violation << '\n';
+    return 1;
+  }
+  return 0;
+}

@@ -1,0 +1,32 @@
+#include "commentary/table_controls.h"
+
+#include "commentary/comment.h"
+
+TableControlsView TableControlsFor(const Game& g) {
+  const Kind k = g.kind();
+  TableControlsView v;
+  if (IsPatience(k) || IsMemory(k)) {
+    // Nothing to press and nobody to talk: the table is the patience's alone.
+    v.hideCommentary = true;
+    return v;
+  }
+  v.moveButtonVisible = true;
+  if (k == Kind::CzechDurak || k == Kind::Eights) {
+    // No suit may be ordered before a card calls for it.
+    v.trumpPanelVisible = true;
+    v.trumpLabelEnabled = false;
+  }
+  if (k == Kind::CzechDurak) {
+    v.pointsPanelVisible = true;
+    v.panels = CzechPanelCaptions(g);
+  }
+  if (k == Kind::Nine) {
+    v.hideCommentary = true;
+    v.zeroCommentaryWidth = true;
+  }
+  return v;
+}
+
+void ShowTableControls(Game& g) {
+  g.out->ApplyTableControls(TableControlsFor(g));
+}

@@ -1,0 +1,121 @@
+#include "durak/end_of_game.h"
+
+#include "commentary/sound.h"
+#include "core/game_message.h"
+#include "core/new_game.h"
+#include "durak/beats.h"
+#include "durak/guessing_game.h"
+#include "durak/trick_end.h"
+#include "persistence/statistics.h"
+
+namespace {
+
+// The cards still on the table and the loser's hand leave the table.
+void ThrowCardsAway(Game& g, int loserRow) {
+  if (g.t.Options.Animation == 1) {
+    g.out->AnimateDiscard();
+    g.out->AnimateSpreadHand(loserRow, -1, true);
+  }
+}
+
+bool UncoveredAttackAt(const Game& g, int i) {
+  return i >= 0 && i < kSlots && g.t.IsPresent(2, i) && !g.t.IsPresent(3, i);
+}
+
+// The computer has shed its last card: the player may still save the game
+// when his single card beats the one attack card left to cover.
+bool PlayerStillCovers(const Game& g) {
+  const TTableState& t = g.t;
+  if (t.RowCount[1] != 1 || !UncoveredAttackAt(g, t.CoverIndex)) return false;
+  const int slot = 0;
+  return BeatsIgnoringSpadeRule(g, t.CardGrid[1][slot], t.CardGrid[2][t.CoverIndex]);
+}
+
+// Returns false when the program is closing (Cancel in the question box).
+bool AnnouncePlayerWins(Game& g) {
+  TTableState& t = g.t;
+  t.RevealHands = 1;
+  g.out->RepaintTable(true);
+  g.out->ClearTalkArea();
+  SoundAndVoice(g, -1, 2);  // the victory cry
+  if (ShowGameMessage(g, kMsgYouWin, -1) == 0) return false;
+  ThrowCardsAway(g, 0);
+  t.WhoseTurn = 1;
+  t.GameDecided = 1;
+  t.RevealHands = 0;
+  return true;
+}
+
+bool AnnouncePlayerLoses(Game& g) {
+  TTableState& t = g.t;
+  g.out->ClearTalkArea();
+  if (ShowGameMessage(g, kMsgYouLost, -1) == 0) return false;
+  ThrowCardsAway(g, 1);
+  t.WhoseTurn = 0;
+  t.GameDecided = 1;
+  return true;
+}
+
+bool CatchingTheSharper(const Game& g) {
+  return g.t.Options.Style == 4 && g.t.Options.CheckS == 1 && !g.NetworkGame();
+}
+
+}  // namespace
+
+void CountResultAndDealAgain(Game& g, DurakResult result) {
+  TTableState& t = g.t;
+  if (g.NetworkGame()) {
+    // A network session keeps its own score; the session goes on with the
+    // partner's next deal.
+    if (result == DurakResult::Win) t.NetWins += 1;
+    if (result == DurakResult::Loss) t.NetLosses += 1;
+    if (result == DurakResult::Draw) t.NetDraws += 1;
+    return;
+  }
+  TResult& r = t.Stats[t.VidG];
+  if (result == DurakResult::Win) r.Wins += 1;
+  if (result == DurakResult::Loss) r.Losses += 1;
+  if (result == DurakResult::Draw) r.Draws += 1;
+  WriteStatistics(g);
+  g.out->UpdateStatusBar();
+  NewGame(g);
+}
+
+bool CheckEndOfGame(Game& g) {
+  TTableState& t = g.t;
+  if (t.IsPresent(4, 0)) return true;  // the stock is not exhausted yet
+  const int player = t.RowCount[1];
+  const int computer = t.RowCount[0];
+
+  if (player == 0 && computer > 0) {
+    if (!AnnouncePlayerWins(g)) return false;
+    CountResultAndDealAgain(g, DurakResult::Win);
+    return false;
+  }
+  if (computer == 0 && player > 0) {
+    if (PlayerStillCovers(g)) return true;
+    if (!AnnouncePlayerLoses(g)) return false;
+    if (CatchingTheSharper(g)) {
+      StartGuessing(g);  // the loss is counted when the guessing ends
+      return false;
+    }
+    CountResultAndDealAgain(g, DurakResult::Loss);
+    return false;
+  }
+  if (computer == 0 && player == 0) {
+    DurakResult result = DurakResult::Draw;
+    if (t.Options.LastCardGame == 1) {
+      result = t.WhoseTurn == 1 ? DurakResult::Win : DurakResult::Loss;
+    }
+    const int code = result == DurakResult::Win    ? kMsgYouWin
+                     : result == DurakResult::Loss ? kMsgYouLost
+                                                   : kMsgDraw;
+    if (ShowGameMessage(g, code, -1) == 0) return false;
+    DiscardTrick(g);
+    t.WhoseTurn = 2;
+    t.GameDecided = 0;
+    CountResultAndDealAgain(g, result);
+    return false;
+  }
+  return true;
+}

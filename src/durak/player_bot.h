@@ -1,0 +1,24 @@
+// A stand-in for the person in the player's seat, for self-play and the
+// random-game tests: it asks the computer player's own choice functions on
+// the table seen from the player's side (the seats exchanged) and turns the
+// answer into the click or Move press a person would make.
+#pragma once
+
+#include "core/game.h"
+#include "durak/turn_flow.h"
+
+struct BotAction {
+  enum Type { Click, Move } type = Move;
+  int slot = -1;
+  MouseButton button = MouseButton::Left;
+};
+
+struct BotStyle {
+  int style = 5;  // personality the bot plays with
+  int level = 1;
+};
+
+BotAction ChooseBotAction(Game& g, const BotStyle& bot);
+
+// Carries the action out through the same handlers the window uses.
+void PerformBotAction(Game& g, const BotAction& action);

@@ -1,0 +1,29 @@
+#include "table/deal_and_start.h"
+
+#include "commentary/comment.h"
+#include "durak/durak_start.h"
+
+namespace {
+
+void StartHearts(Game& g) {
+  Comment(g, -1, kCaptionDropCards);
+  g.out->ShowTableControls();
+  g.out->RepaintTable(true);
+}
+
+}  // namespace
+
+void DealAndStart(Game& g) {
+  g.t.Dealing = 1;
+  g.out->AnimateDeal();
+  g.t.Dealing = 0;
+  const Kind k = g.kind();
+  if (k == Kind::Hearts) {
+    StartHearts(g);
+    return;
+  }
+  if (!IsCardGame(k)) return;  // patience games and Memory start with the next click
+  g.out->ShowTableControls();
+  if (IsDurak(k)) StartDurakPlay(g);
+  // Czech durak, Eights and Nine open play in their own rules.
+}
