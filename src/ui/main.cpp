@@ -1,15 +1,58 @@
 #include <QApplication>
+#include <QPixmap>
+#include <cstdio>
+#include <string>
+#include <vector>
 
 #include "ui/main_window.h"
+#include "ui/start_options.h"
+
+namespace {
+
+const Edition& ThisEdition() {
+#if KALVENAR_EDITION == 284
+  return Edition284();
+#else
+  return Edition285();
+#endif
+}
+
+// What QApplication left of the arguments once it took its own (-platform ...).
+std::vector<std::string> Arguments(int argc, char* argv[]) {
+  std::vector<std::string> args;
+  for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
+  return args;
+}
+
+// Starts the program as usual, deals, pictures the window once play has
+// opened, and closes it by the normal path.
+int TakeScreenshot(const Edition& edition, const StartOptions& options) {
+  TForm1 window(edition, options);
+  window.ShowAndStart();
+  QCoreApplication::processEvents();
+  const QPixmap picture = window.grab();
+  const bool saved = picture.save(QString::fromStdString(options.file), "PNG");
+  window.close();
+  if (!saved) {
+    std::fprintf(stderr, "cannot write '%s'\n", options.file.c_str());
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-#if KALVENAR_EDITION == 284
-  const Edition& edition = Edition284();
-#else
-  const Edition& edition = Edition285();
-#endif
+  const Edition& edition = ThisEdition();
+  const ParsedStart start = ParseStartOptions(Arguments(argc, argv), edition);
+  if (!start.error.empty()) {
+    std::fprintf(stderr, "%s\n", start.error.c_str());
+    return 2;
+  }
+  if (start.options.screenshot) return TakeScreenshot(edition, start.options);
+
   TForm1 window(edition);
-  window.show();
+  window.ShowAndStart();
   return app.exec();
 }

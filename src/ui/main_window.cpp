@@ -1,21 +1,348 @@
 #include "ui/main_window.h"
 
-#include "core/catalogue.h"
-#include "core/new_game.h"
-#include "persistence/settings_schema.h"
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <algorithm>
 
-TForm1::TForm1(const Edition& edition, QWidget* parent)
-    : QMainWindow(parent), game_(edition, callouts_, clock_) {
+#include "commentary/comment.h"
+#include "commentary/status_bar.h"
+#include "core/game_switch.h"
+#include "core/new_game.h"
+#include "durak/turn_flow.h"
+#include "persistence/settings.h"
+#include "persistence/settings_schema.h"
+#include "ui/artwork/artwork.h"
+#include "ui/qt_settings_store.h"
+#include "ui/sound_player.h"
+#include "ui/table_renderer.h"
+#include "ui/table_view.h"
+
+namespace {
+
+constexpr int kPlayerRow = 1;
+
+// Where a window of the smallest size stands when the system centres it.
+QPoint CentredPosition() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) return {0, 0};
+  const QRect area = screen->availableGeometry();
+  return {area.left() + (area.width() - kMinOuterWidth) / 2,
+          area.top() + (area.height() - kMinOuterHeight) / 2};
+}
+
+// The card of the player's hand under the pointer: the hand lies as a fan,
+// later cards on earlier ones, so the last card that spans the point wins.
+int PlayerHandSlotAt(const TTableState& t, QPoint p) {
+  if (p.y() < t.PlayerHandY || p.y() >= t.PlayerHandY + kCardHeight) return -1;
+  const int n = std::clamp(t.RowCount[kPlayerRow], 0, kSlots);
+  for (int i = n - 1; i >= 0; --i) {
+    const int x = HandCardX(t, n, i);
+    if (p.x() >= x && p.x() < x + kCardWidth) return i;
+  }
+  return -1;
+}
+
+int WindowSide(int32_t stored, int32_t smallest) {
+  return std::clamp<int32_t>(stored, smallest, kMaxWindowSize);
+}
+
+QLabel* NewPanelLabel(QWidget* parent, const QString& text) {
+  auto* label = new QLabel(text, parent);
+  label->setAlignment(Qt::AlignCenter);
+  return label;
+}
+
+}  // namespace
+
+TForm1::TForm1(const Edition& edition, const StartOptions& options, QWidget* parent)
+    : QMainWindow(parent), options_(options), callouts_(*this), game_(edition, callouts_, clock_) {
+  setMinimumSize(kMinOuterWidth, kMinOuterHeight);
+  resize(kMinOuterWidth, kMinOuterHeight);
+  QFont bold = font();
+  bold.setBold(true);
+  bold.setPixelSize(13);
+  setFont(bold);
+  setWindowTitle(QStringLiteral("Дурак"));
+
+  store_ = std::make_unique<QtSettingsStore>(edition);
+  game_.store = store_.get();
   ApplyFirstStartValues(game_);
+  art_ = std::make_unique<Artwork>(devicePixelRatioF());
+  sound_ = std::make_unique<SoundPlayer>();
+  callouts_.SetUnattended(options_.screenshot);
+  CreateControls();
+  ResizeTablePictures(pictures_, width(), height(), art_->DevicePixelRatio());
+
+  const QPoint centred = CentredPosition();
+  EnsureSettingsKey(game_, centred.x(), centred.y());
+  LoadSettings(game_);
+  ApplyStartOptions();
   BuildPack(game_.t.Pack);
-  resize(game_.t.Options.Width, game_.t.Options.Height);
-  SetCaption();
-  NewGame(game_);
+  SizeWindowBySettings();
+  InitialiseTurnState();
+  ResizeTablePictures(pictures_, width(), height(), art_->DevicePixelRatio());
+  FormLayout();
+  PlaceTableControls();
+  setWindowTitle(QString::fromStdString(GameCaption(game_)));
+  ::UpdateStatusBar(game_);
+  BuildBackground();
+  RepaintTable(false);
 }
 
 TForm1::~TForm1() = default;
 
-void TForm1::SetCaption() {
-  const Game& g = game_;
-  setWindowTitle(QString::fromStdString(GameName(*g.edition, g.t.VidG, g.program.Lang, g.t.FormG)));
+void TForm1::CreateControls() {
+  table_ = new TableView(*this);
+  setCentralWidget(table_);
+
+  MoveButton = new QPushButton(table_);
+  MoveButton->setObjectName("MoveButton");
+  MoveButton->hide();
+  connect(MoveButton, &QPushButton::clicked, this, &TForm1::MoveButtonClicked);
+
+  Label1 = new QLabel(table_);
+  Label1->setObjectName("Label1");
+  Label1->setAttribute(Qt::WA_TransparentForMouseEvents);
+  Label1->hide();
+  LabelPack = new QLabel(table_);
+  LabelPack->setObjectName("LabelPack");
+  LabelPack->setAttribute(Qt::WA_TransparentForMouseEvents);
+  LabelPack->hide();
+
+  TrumpPanel = new QFrame(table_);
+  TrumpPanel->setObjectName("TrumpPanel");
+  TrumpPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  TrumpPanel->setAutoFillBackground(true);
+  TrumpPanel->setFixedSize(121, 64);
+  QFont panelFont = font();
+  panelFont.setBold(false);
+  TrumpPanel->setFont(panelFont);
+  TrumpLabel = NewPanelLabel(TrumpPanel, QStringLiteral("Заказать масть"));
+  auto* trumpLayout = new QVBoxLayout(TrumpPanel);
+  trumpLayout->addWidget(TrumpLabel);
+  TrumpPanel->hide();
+
+  PointsPanel = new QFrame(table_);
+  PointsPanel->setObjectName("PointsPanel");
+  PointsPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  PointsPanel->setAutoFillBackground(true);
+  PointsPanel->setFixedSize(220, 72);
+  PointsLabel = NewPanelLabel(PointsPanel, QStringLiteral("Игра ведется до 100 очков"));
+  CompLabel = NewPanelLabel(PointsPanel, QStringLiteral("Компьютер :"));
+  PlayLabel = NewPanelLabel(PointsPanel, QString());
+  auto* pointsLayout = new QVBoxLayout(PointsPanel);
+  pointsLayout->setContentsMargins(4, 2, 4, 2);
+  for (QLabel* label : {PointsLabel, CompLabel, PlayLabel}) pointsLayout->addWidget(label);
+  PointsPanel->hide();
+
+  StatusBar1 = new QStatusBar(this);
+  StatusBar1->setObjectName("StatusBar1");
+  // The panels have fixed widths; a plain face keeps their texts inside.
+  QFont plain = font();
+  plain.setBold(false);
+  plain.setPixelSize(12);
+  StatusBar1->setFont(plain);
+  setStatusBar(StatusBar1);
+  const std::array<int, 3> widths = {284, kScorePanelWidth, kClockPanelWidth};
+  for (size_t i = 0; i < statusPanels_.size(); ++i) {
+    statusPanels_[i] = new QLabel(StatusBar1);
+    statusPanels_[i]->setFixedWidth(widths[i]);
+    statusPanels_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    StatusBar1->addWidget(statusPanels_[i], i == 0 ? 1 : 0);
+  }
+  // The first panel takes what the others leave.
+  statusPanels_[0]->setMinimumWidth(0);
+  statusPanels_[0]->setMaximumWidth(QWIDGETSIZE_MAX);
+  statusPanels_[1]->setAlignment(Qt::AlignCenter);
+
+  auto* clockTimer = new QTimer(this);
+  const int64_t start = ClockStart(game_);
+  statusPanels_[2]->setText(QStringLiteral(" 00:00:00"));
+  connect(clockTimer, &QTimer::timeout, this, [this, start] { TickClock(game_, start); });
+  clockTimer->start(1000);
+}
+
+void TForm1::ApplyStartOptions() {
+  for (const auto& [name, value] : options_.sets) {
+    if (const SettingSpec* spec = FindSetting(name)) spec->field(game_) = value;
+  }
+  if (options_.game) {
+    game_.t.VidG = options_.game->first;
+    game_.t.FormG = options_.game->second;
+  }
+}
+
+void TForm1::SizeWindowBySettings() {
+  const TOptions& o = game_.t.Options;
+  maximised_ = false;
+  if (options_.size) {
+    resize(options_.size->first, options_.size->second);
+  } else if (o.SizeWindow == 0) {
+    resize(kMinOuterWidth, kMinOuterHeight);
+  } else if (o.SizeStateWindow == 1) {
+    maximised_ = true;
+  } else {
+    resize(WindowSide(o.Width, kMinOuterWidth), WindowSide(o.Height, kMinOuterHeight));
+  }
+  if (o.Pos == 1 && !maximised_) move(o.Left, o.Top);
+}
+
+void TForm1::InitialiseTurnState() {
+  TTableState& t = game_.t;
+  t.PatienceResult = -1;
+  t.DealLatch = -1;
+  game_.program.NetRole = -1;
+  t.HitIndex = -1;
+  t.RevealHands = 0;
+  t.CzechPointsComputer = 0;
+  t.CzechPointsPlayer = 0;
+  t.CtrlLatch = 0;
+  t.GameDecided = 0;
+}
+
+void TForm1::ShowAndStart() {
+  if (maximised_) {
+    showMaximized();
+  } else {
+    show();
+  }
+  QCoreApplication::processEvents();
+  // A screenshot deals from its seed: the clock stands still for the deal
+  // and the opening of play.
+  if (options_.seed) {
+    clock_.Fix(*options_.seed);
+    game_.random.Seed(*options_.seed);
+  }
+  started_ = true;
+  NewGame(game_);
+  clock_.Release();
+}
+
+WindowGeometry TForm1::Geometry() const {
+  const QWidget* menu = menuWidget();
+  const int menuHeight = menu != nullptr && !menu->isHidden() ? menu->height() : 0;
+  return {width(), height(), height() - menuHeight};
+}
+
+void TForm1::FormLayout() {
+  LayoutTable(game_, Geometry());
+}
+
+void TForm1::PlaceTableControls() {
+  const ControlPlaces c = PlaceControls(game_.t, game_.kind(), Geometry(), PointsPanel->width());
+  MoveButton->setGeometry(c.moveButton.left, c.moveButton.top, c.moveButton.width,
+                          c.moveButton.height);
+  TrumpPanel->move(c.trumpPanel.left, c.trumpPanel.top);
+  PointsPanel->move(c.pointsPanel.left, c.pointsPanel.top);
+  if (c.labelPack) LabelPack->move(c.labelPack->left, c.labelPack->top);
+}
+
+void TForm1::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  FormResize();
+}
+
+// A new size moves everything: the layout, the controls, the commentary over
+// the player's hand, and the pictures, which are made afresh at the new size.
+void TForm1::FormResize() {
+  FormLayout();
+  ::UpdateStatusBar(game_);
+  PlaceTableControls();
+  if (started_) Comment(game_, game_.t.CommentId, game_.t.ButtonCaptionId);
+  ResizeTablePictures(pictures_, width(), height(), art_->DevicePixelRatio());
+  BuildBackground();
+  RepaintTable(true);
+}
+
+void TForm1::BuildBackground() {
+  const TTableState& t = game_.t;
+  const Kind k = game_.kind();
+  SeparatorLines lines;
+  // The durak kinds, Czech durak and Eights divide the table into the
+  // computer's side, the trick and the player's side.
+  lines.drawn = IsCardGame(k) && k != Kind::Nine;
+  lines.topY = t.TopLineY;
+  lines.bottomY = t.BottomLineY;
+  BuildTableBackground(pictures_, *art_, t.Options.BackGr, lines);
+  if (lines.drawn) SetTableTextColour();
+}
+
+void TForm1::SetTableTextColour() {
+  const QPalette::ColorRole role =
+      TableTextColourOf(game_.t.Options.BackGr) == TableTextColour::WindowText
+          ? QPalette::WindowText
+          : QPalette::Button;
+  const QColor colour = QApplication::palette().color(role);
+  for (QLabel* label : {Label1, LabelPack}) {
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, colour);
+    label->setPalette(p);
+  }
+}
+
+QRect TForm1::TrumpPanelRect() const {
+  return TrumpPanel->geometry();
+}
+
+void TForm1::RepaintTable(bool show) {
+  ComposeTable(pictures_.BackBuffer, pictures_.TableBackground, *art_, game_.t, game_.kind(),
+               {TrumpPanelRect()});
+  if (show && table_->isVisible()) table_->repaint();
+}
+
+void TForm1::FormPaint(QPainter& painter, const QRect& dirty) {
+  // While a deal is shown the animation owns BackBuffer: only copy it.
+  if (game_.t.Dealing == 0) {
+    ComposeTable(pictures_.BackBuffer, pictures_.TableBackground, *art_, game_.t, game_.kind(),
+                 {TrumpPanelRect()});
+  }
+  painter.setClipRect(dirty);
+  painter.drawImage(QPoint(0, 0), pictures_.BackBuffer);
+}
+
+bool TForm1::ReadyForPlayer() const {
+  return started_ && game_.t.Dealing == 0 && game_.program.ModalFlag != -1;
+}
+
+void TForm1::TableMouseRelease(QPoint pos, Qt::MouseButton button) {
+  Game& g = game_;
+  if (!ReadyForPlayer() || !IsDurak(g.kind()) || g.t.GuessMode != 0) return;
+  if (button != Qt::LeftButton && button != Qt::RightButton) return;
+  const int slot = PlayerHandSlotAt(g.t, pos);
+  if (slot < 0) return;
+  OnHandCardClick(g, slot, button == Qt::RightButton ? MouseButton::Right : MouseButton::Left);
+}
+
+void TForm1::MoveButtonClicked() {
+  Game& g = game_;
+  if (!ReadyForPlayer() || !IsDurak(g.kind()) || g.t.GuessMode != 0) return;
+  MoveButtonClick(g);
+}
+
+void TForm1::WriteWindowGeometry() {
+  const bool maximised = isMaximized();
+  WriteSetting(game_, "Width", width());
+  WriteSetting(game_, "Height", height());
+  WriteSetting(game_, "Top", y());
+  WriteSetting(game_, "Left", x());
+  WriteSetting(game_, "SizeStateWindow", maximised ? 1 : 0);
+}
+
+// Closing keeps the window's size and place for the next start. (Saving the
+// game on exit belongs to the save file, which writes its own slot.)
+void TForm1::closeEvent(QCloseEvent* event) {
+  if (!closed_) {
+    WriteWindowGeometry();
+    closed_ = true;
+  }
+  event->accept();
 }

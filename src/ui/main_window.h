@@ -1,25 +1,111 @@
-// The main window of both programs. For now it holds the game, deals the
-// last played game at start-up and shows its name in the caption.
+// The main window of both programs. It owns the game (the one table state
+// and the program's values), the settings store, the card pictures and the
+// off-screen pictures of the table, and the controls that lie on the table.
+// The engine reaches it only through WindowCallouts.
 #pragma once
 
 #include <QMainWindow>
+#include <array>
 #include <memory>
+#include <optional>
 
 #include "core/game.h"
+#include "table/layout.h"
+#include "ui/start_options.h"
+#include "ui/table_pictures.h"
+#include "ui/window_callouts.h"
+
+class Artwork;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QStatusBar;
+class QtSettingsStore;
+class SoundPlayer;
+class TableView;
+
+// The wall clock, which a screenshot run holds still while it deals so that
+// a seed always gives the same cards.
+class WindowClock final : public IClock {
+ public:
+  int64_t NowSeconds() const override { return fixed_ ? *fixed_ : system_.NowSeconds(); }
+  void Fix(int64_t seconds) { fixed_ = seconds; }
+  void Release() { fixed_.reset(); }
+
+ private:
+  SystemClock system_;
+  std::optional<int64_t> fixed_;
+};
 
 class TForm1 : public QMainWindow {
   Q_OBJECT
 
  public:
-  explicit TForm1(const Edition& edition, QWidget* parent = nullptr);
+  explicit TForm1(const Edition& edition, const StartOptions& options = {},
+                  QWidget* parent = nullptr);
   ~TForm1() override;
 
+  // Shows the window as the settings say (maximised or not) and deals the
+  // first game. The window must be shown before the deal is animated.
+  void ShowAndStart();
+
   Game& game() { return game_; }
+  const TablePictures& pictures() const { return pictures_; }
+
+  // Composes the table into BackBuffer; show copies it to the screen.
+  void RepaintTable(bool show);
+  // Copies BackBuffer onto the table (the only way anything reaches the
+  // screen); while a deal is shown only the copy is made.
+  void FormPaint(QPainter& painter, const QRect& dirty);
+  // Mouse release over the table.
+  void TableMouseRelease(QPoint pos, Qt::MouseButton button);
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
-  void SetCaption();
+  friend class WindowCallouts;
 
-  SystemClock clock_;
-  NullCallouts callouts_;
+  void CreateControls();
+  void ApplyStartOptions();
+  void SizeWindowBySettings();
+  void InitialiseTurnState();
+
+  WindowGeometry Geometry() const;
+  void FormLayout();
+  void PlaceTableControls();
+  void FormResize();
+  void BuildBackground();
+  QRect TrumpPanelRect() const;
+  void SetTableTextColour();
+  void WriteWindowGeometry();
+  void MoveButtonClicked();
+  // The player may act: the first deal is shown and no box is up.
+  bool ReadyForPlayer() const;
+
+  StartOptions options_;
+  WindowClock clock_;
+  WindowCallouts callouts_;
   Game game_;
+  std::unique_ptr<QtSettingsStore> store_;
+  std::unique_ptr<Artwork> art_;
+  std::unique_ptr<SoundPlayer> sound_;
+  TablePictures pictures_;
+  bool started_ = false;    // the first deal has been made
+  bool maximised_ = false;  // the settings ask for a maximised window
+  bool closed_ = false;
+
+  TableView* table_ = nullptr;
+  QPushButton* MoveButton = nullptr;
+  QLabel* Label1 = nullptr;
+  QLabel* LabelPack = nullptr;
+  QFrame* TrumpPanel = nullptr;
+  QLabel* TrumpLabel = nullptr;
+  QFrame* PointsPanel = nullptr;
+  QLabel* PointsLabel = nullptr;
+  QLabel* CompLabel = nullptr;
+  QLabel* PlayLabel = nullptr;
+  QStatusBar* StatusBar1 = nullptr;
+  std::array<QLabel*, 3> statusPanels_{};
 };

@@ -1,0 +1,34 @@
+// How the program was asked to start. Without arguments it starts as the
+// player left it; `--screenshot FILE` starts it the same way, deals a chosen
+// game from a fixed seed, saves a picture of the window and closes it:
+//
+//   Kalvenar --screenshot FILE [--vidg V --formg F] [--seed N] [--size WxH]
+//            [--set NAME=VALUE]...
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/edition.h"
+
+struct StartOptions {
+  bool screenshot = false;
+  std::string file;                                   // where the PNG goes
+  std::optional<std::pair<int, int>> game;            // (VidG, FormG)
+  std::optional<int64_t> seed;                        // the clock during the deal
+  std::optional<std::pair<int, int>> size;            // window width, height
+  std::vector<std::pair<std::string, int32_t>> sets;  // option values for this run
+};
+
+struct ParsedStart {
+  StartOptions options;
+  std::string error;  // one line; empty when the arguments are good
+};
+
+// args are the program's arguments after its name (the ones Qt keeps for
+// itself already taken out). Anything but a screenshot request starts the
+// program normally.
+ParsedStart ParseStartOptions(const std::vector<std::string>& args, const Edition& edition);

@@ -1,0 +1,202 @@
+#include "ui/window_callouts.h"
+
+#include <QCoreApplication>
+#include <QFontMetrics>
+#include <QFrame>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QThread>
+#include <algorithm>
+
+#include "commentary/comment.h"
+#include "commentary/status_bar.h"
+#include "commentary/table_controls.h"
+#include "ui/main_window.h"
+#include "ui/sound_player.h"
+
+namespace {
+
+QString Text(const std::string& s) {
+  return QString::fromStdString(s);
+}
+
+void ShowPanelCaptions(const PanelCaptions& captions, QLabel* trump, QLabel* points, QLabel* comp,
+                       QLabel* play) {
+  trump->setText(Text(captions.trumpLabel));
+  points->setText(Text(captions.pointsLabel));
+  comp->setText(Text(captions.compLabel));
+  play->setText(Text(captions.playLabel));
+}
+
+int ClockTextWidth(const QLabel& panel) {
+  return QFontMetrics(panel.font()).horizontalAdvance(QStringLiteral(" 00:00:00")) + 8;
+}
+
+}  // namespace
+
+void WindowCallouts::RepaintTable(bool show) {
+  form_.RepaintTable(show);
+}
+
+void WindowCallouts::Pause(int milliseconds) {
+  if (unattended_ || milliseconds <= 0) return;
+  QThread::msleep(static_cast<unsigned long>(std::min(milliseconds, 1000)));
+}
+
+bool WindowCallouts::ShowGameMessage(const GameMessageBox& box) {
+  if (unattended_) return true;
+  QMessageBox message(&form_);
+  message.setWindowTitle(form_.windowTitle());
+  message.setText(Text(box.text));
+  if (box.question) {
+    message.setIcon(QMessageBox::NoIcon);
+    message.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+  } else {
+    message.setIcon(QMessageBox::Information);
+    message.setStandardButtons(QMessageBox::Ok);
+  }
+  message.move(box.left, box.top);
+  return message.exec() != QMessageBox::Cancel;
+}
+
+// The deal itself is not animated yet: the table shows the dealt cards at
+// once, with the controls put away until play opens.
+void WindowCallouts::AnimateDeal() {
+  HideTableControls();
+  form_.RepaintTable(true);
+}
+
+void WindowCallouts::HideTableControls() {
+  form_.Label1->hide();
+  form_.LabelPack->hide();
+  form_.MoveButton->hide();
+  form_.TrumpPanel->hide();
+  form_.PointsPanel->hide();
+}
+
+void WindowCallouts::ShowTableControls() {
+  ::ShowTableControls(form_.game_);
+}
+
+void WindowCallouts::UpdateStatusBar() {
+  ::UpdateStatusBar(form_.game_);
+}
+
+void WindowCallouts::SetCaption(const std::string& text) {
+  form_.setWindowTitle(Text(text));
+}
+
+void WindowCallouts::ShowCurrentComment() {
+  Game& g = form_.game_;
+  Comment(g, g.t.CommentId, g.t.ButtonCaptionId);
+}
+
+void WindowCallouts::LayoutTable() {
+  form_.FormLayout();
+}
+
+void WindowCallouts::PlaceControls() {
+  form_.PlaceTableControls();
+}
+
+void WindowCallouts::FlipHand(int /*row*/) {
+  form_.RepaintTable(true);
+}
+
+void WindowCallouts::ApplyBackground(int /*backGr*/) {
+  form_.BuildBackground();
+}
+
+void WindowCallouts::BlinkCard(int /*kind*/, int /*slot*/) {
+  form_.RepaintTable(true);
+}
+
+WindowRect WindowCallouts::MainWindowRect() const {
+  return {form_.x(), form_.y(), form_.width(), form_.height()};
+}
+
+void WindowCallouts::ProcessPendingEvents() {
+  QCoreApplication::processEvents();
+}
+
+// The engine finishes what it is doing first; the window then closes by its
+// usual path, which keeps its size and place.
+void WindowCallouts::CloseMainWindow() {
+  QMetaObject::invokeMethod(&form_, &QWidget::close, Qt::QueuedConnection);
+}
+
+void WindowCallouts::ClearTalkArea() {
+  form_.Label1->hide();
+  form_.MoveButton->hide();
+}
+
+void WindowCallouts::ShowCommentary(const CommentaryView& view) {
+  if (view.comment) {
+    QLabel* label = form_.Label1;
+    label->setText(Text(view.comment->text));
+    label->adjustSize();
+    label->move(view.comment->left, view.comment->top);
+    label->show();
+  }
+  if (view.caption) form_.MoveButton->setText(Text(*view.caption));
+  if (view.panels) {
+    ShowPanelCaptions(*view.panels, form_.TrumpLabel, form_.PointsLabel, form_.CompLabel,
+                      form_.PlayLabel);
+  }
+  if (view.packCounter) {
+    form_.LabelPack->setText(Text(*view.packCounter));
+    form_.LabelPack->adjustSize();
+    form_.LabelPack->show();
+  } else {
+    form_.LabelPack->hide();
+  }
+}
+
+int WindowCallouts::CommentaryTextWidth(const std::string& text) const {
+  return QFontMetrics(form_.Label1->font()).horizontalAdvance(Text(text));
+}
+
+void WindowCallouts::PlayWav(const std::string& path, bool synchronous) {
+  if (unattended_) return;
+  form_.sound_->PlayWav(path, synchronous);
+}
+
+void WindowCallouts::ShowStatusBarPanels(const StatusBarView& view) {
+  form_.StatusBar1->setVisible(view.visible);
+  auto& panels = form_.statusPanels_;
+  panels[0]->setText(Text(view.whoPlays));
+  if (view.score) panels[1]->setText(Text(*view.score));
+  for (size_t i = 0; i < panels.size(); ++i) {
+    int width = view.widths[i];
+    panels[i]->setVisible(width > 0);
+    // The clock's panel is sized for the narrow face of the first program;
+    // it widens rather than cut the seconds off.
+    if (i == 2) width = std::max(width, ClockTextWidth(*panels[i]));
+    if (width > 0 && i > 0) panels[i]->setFixedWidth(width);
+  }
+}
+
+void WindowCallouts::ShowClock(const std::string& text) {
+  form_.statusPanels_[2]->setText(Text(text));
+}
+
+void WindowCallouts::ApplyTableControls(const TableControlsView& view) {
+  form_.TrumpPanel->setVisible(view.trumpPanelVisible);
+  form_.TrumpLabel->setEnabled(view.trumpLabelEnabled);
+  form_.PointsPanel->setVisible(view.pointsPanelVisible);
+  if (view.panels) {
+    ShowPanelCaptions(*view.panels, form_.TrumpLabel, form_.PointsLabel, form_.CompLabel,
+                      form_.PlayLabel);
+  }
+  if (view.hideCommentary) form_.Label1->hide();
+  if (view.zeroCommentaryWidth) form_.Label1->resize(0, form_.Label1->height());
+  if (view.moveButtonVisible) {
+    form_.MoveButton->setEnabled(true);
+    form_.MoveButton->show();
+    form_.MoveButton->setFocus();
+  } else {
+    form_.MoveButton->hide();
+  }
+}

@@ -1,0 +1,153 @@
+// `--screenshot`: the program started the way a user starts it, dealing a
+// chosen game and leaving a picture of its window behind.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include "core/edition.h"
+#include "ui/start_options.h"
+
+namespace {
+
+struct ProgramRun {
+  int exitCode = -1;
+  QString stdErr;
+};
+
+ProgramRun RunProgram(const char* program, const QStringList& args) {
+  QProcess process;
+  process.start(QString::fromUtf8(program), args);
+  ProgramRun run;
+  if (!process.waitForFinished(60000)) {
+    process.kill();
+    process.waitForFinished();
+    return run;
+  }
+  run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+  run.stdErr = QString::fromLocal8Bit(process.readAllStandardError());
+  return run;
+}
+
+// The error line, without the warnings Qt itself may print.
+QStringList OwnLines(const QString& stdErr) {
+  QStringList lines;
+  for (const QString& line : stdErr.split('\n', Qt::SkipEmptyParts)) {
+    if (!line.startsWith("QStandardPaths:")) lines << line;
+  }
+  return lines;
+}
+
+class Screenshot : public ::testing::Test {
+ protected:
+  QString File(const QString& name) const { return dir_.filePath(name); }
+  QTemporaryDir dir_;
+};
+
+TEST_F(Screenshot, APatienceGameIsPicturedAtTheRequestedSize) {
+  const QString file = File("scarf.png");
+  const ProgramRun run = RunProgram(
+      KALVENAR_PROGRAM,
+      {"--screenshot", file, "--vidg", "8", "--formg", "0", "--seed", "5", "--size", "800x600"});
+  ASSERT_EQ(run.exitCode, 0) << run.stdErr.toStdString();
+  const QImage picture(file);
+  ASSERT_FALSE(picture.isNull());
+  EXPECT_EQ(picture.size(), QSize(800, 600));
+}
+
+TEST_F(Screenshot, TheSameSeedGivesTheSamePicture) {
+  const QStringList game = {"--vidg", "0", "--formg", "1", "--seed", "3", "--size", "700x500"};
+  ASSERT_EQ(
+      RunProgram(KALVENAR_PROGRAM, QStringList{"--screenshot", File("a.png")} + game).exitCode, 0);
+  ASSERT_EQ(
+      RunProgram(KALVENAR_PROGRAM, QStringList{"--screenshot", File("b.png")} + game).exitCode, 0);
+  // The clock panel may tick between the runs: compare the table only.
+  const QRect table(0, 0, 700, 440);
+  EXPECT_EQ(QImage(File("a.png")).copy(table), QImage(File("b.png")).copy(table));
+}
+
+TEST_F(Screenshot, TheRunClosesByTheNormalPathWhichKeepsTheWindowSize) {
+  ASSERT_EQ(RunProgram(KALVENAR_PROGRAM,
+                       {"--screenshot", File("size.png"), "--size", "820x610", "--seed", "1"})
+                .exitCode,
+            0);
+  QSettings settings(QSettings::IniFormat, QSettings::UserScope, "Software", "Kalvenor2_85");
+  EXPECT_EQ(settings.value("Width").toInt(), 820);
+  EXPECT_EQ(settings.value("Height").toInt(), 610);
+}
+
+TEST_F(Screenshot, TheOlderProgramPicturesItsOwnMemoryGame) {
+  const QString file = File("memory.png");
+  const ProgramRun run = RunProgram(
+      KALVENOR_PROGRAM,
+      {"--screenshot", file, "--vidg", "21", "--formg", "0", "--seed", "2", "--size", "800x600"});
+  ASSERT_EQ(run.exitCode, 0) << run.stdErr.toStdString();
+  EXPECT_EQ(QImage(file).size(), QSize(800, 600));
+}
+
+TEST_F(Screenshot, BadArgumentsGiveOneLineAndStatusTwo) {
+  const QList<QStringList> bad = {
+      {"--screenshot"},
+      {"--screenshot", File("x.png"), "--vidg", "8"},
+      {"--screenshot", File("x.png"), "--vidg", "26", "--formg", "0"},
+      {"--screenshot", File("x.png"), "--seed", "many"},
+      {"--screenshot", File("x.png"), "--size", "100x100"},
+      {"--screenshot", File("x.png"), "--set", "NoSuchOption=1"},
+      {"--screenshot", File("x.png"), "--set", "Pack=40"},
+      {"--screenshot", File("x.png"), "--colour", "red"},
+  };
+  for (const QStringList& args : bad) {
+    const ProgramRun run = RunProgram(KALVENAR_PROGRAM, args);
+    EXPECT_EQ(run.exitCode, 2) << args.join(' ').toStdString();
+    EXPECT_EQ(OwnLines(run.stdErr).size(), 1) << run.stdErr.toStdString();
+  }
+  EXPECT_FALSE(QFile::exists(File("x.png")));
+}
+
+// ---- The arguments themselves -------------------------------------------------
+
+ParsedStart Parse(std::vector<std::string> args, const Edition& e = Edition285()) {
+  return ParseStartOptions(args, e);
+}
+
+TEST(StartArguments, WithoutScreenshotTheProgramStartsNormally) {
+  const ParsedStart p = Parse({"--vidg", "3"});
+  EXPECT_TRUE(p.error.empty());
+  EXPECT_FALSE(p.options.screenshot);
+}
+
+TEST(StartArguments, AScreenshotRequestCarriesGameSeedSizeAndOptions) {
+  const ParsedStart p =
+      Parse({"--screenshot", "x.png", "--vidg", "5", "--formg", "3", "--seed", "42", "--size",
+             "1000x700", "--set", "Pack=52", "--set", "BackGr=3"});
+  ASSERT_TRUE(p.error.empty()) << p.error;
+  EXPECT_TRUE(p.options.screenshot);
+  EXPECT_EQ(p.options.file, "x.png");
+  EXPECT_EQ(p.options.game, std::make_pair(5, 3));
+  EXPECT_EQ(p.options.seed, 42);
+  EXPECT_EQ(p.options.size, std::make_pair(1000, 700));
+  ASSERT_EQ(p.options.sets.size(), 2u);
+  EXPECT_EQ(p.options.sets[0], std::make_pair(std::string("Pack"), 52));
+}
+
+TEST(StartArguments, GamesAreThoseOfTheEdition) {
+  // Hearts is no game of the older program; VidG 21 is its Memory.
+  EXPECT_TRUE(Parse({"--screenshot", "x", "--vidg", "23", "--formg", "0"}).error.empty());
+  EXPECT_FALSE(
+      Parse({"--screenshot", "x", "--vidg", "23", "--formg", "0"}, Edition284()).error.empty());
+  EXPECT_TRUE(
+      Parse({"--screenshot", "x", "--vidg", "21", "--formg", "0"}, Edition284()).error.empty());
+  // MinOnEscape is no option of the older program.
+  EXPECT_FALSE(Parse({"--screenshot", "x", "--set", "MinOnEscape=1"}, Edition284()).error.empty());
+}
+
+TEST(StartArguments, TheWindowCannotBeAskedSmallerThanItsSmallestSize) {
+  EXPECT_TRUE(Parse({"--screenshot", "x", "--size", "635x475"}).error.empty());
+  EXPECT_FALSE(Parse({"--screenshot", "x", "--size", "634x475"}).error.empty());
+  EXPECT_FALSE(Parse({"--screenshot", "x", "--size", "800"}).error.empty());
+  EXPECT_FALSE(Parse({"--screenshot", "x", "--size", "800x600x2"}).error.empty());
+}
+
+}  // namespace
