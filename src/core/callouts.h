@@ -121,6 +121,12 @@ class ICallouts {
   // The trump exchange: the six (two) flies from the hand's slot under the
   // stock (toHand false), then the former trump card into that slot (true).
   virtual void AnimateTrumpExchange(int /*row*/, int /*slot*/, bool /*toHand*/) {}
+  // Czech durak and Eights: a back from the side pack to a hand; the suit
+  // in force flashing above the suit-order panel.
+  virtual void AnimateDrawFromSidePack(bool /*toPlayer*/) {}
+  virtual void BlinkSuitIcon() {}
+  // A won patience: a shower of cards over the table, then the table again.
+  virtual void WinCelebration() {}
   // The game message box needs the window's place; the box lets pending
   // window events through before and after it is shown.
   virtual WindowRect MainWindowRect() const { return {}; }

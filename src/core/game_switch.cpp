@@ -21,12 +21,6 @@ constexpr int kComputerRow = 0;
 constexpr int kPlayerRow = 1;
 constexpr int kAttackRow = 2;
 
-std::string ApplicationTitle(const Game& g) {
-  // Edition 2.84 keeps the program's own name as the application title.
-  if (g.edition->id == EditionId::Kalvenor284) return g.program.Lang == 1 ? "Fool" : "Дурак";
-  return GameCaption(g);
-}
-
 const char* HelpFile(int lang) {
   return lang == 1 ? "kalvenor_eng.hlp" : "kalvenor_rus.hlp";
 }
@@ -131,6 +125,12 @@ std::string GameCaption(const Game& g) {
   std::string caption = GameName(*g.edition, g.t.VidG, lang, g.t.FormG);
   if (g.NetworkGame()) caption += lang == 1 ? " - network game" : " - сетевая игра";
   return caption;
+}
+
+std::string ApplicationTitle(const Game& g) {
+  // Edition 2.84 keeps the program's own name as the application title.
+  if (g.edition->id == EditionId::Kalvenor284) return g.program.Lang == 1 ? "Fool" : "Дурак";
+  return GameCaption(g);
 }
 
 void SetGame(Game& g, int formg, int vidg, int lang, bool refresh) {

@@ -43,6 +43,9 @@ struct GameMenuState {
 // The window caption: the game's name in the language, followed by
 // " - сетевая игра" / " - network game" while a network game runs.
 std::string GameCaption(const Game& g);
+// The application's title: the caption, or in edition 2.84 the program's
+// own name "Дурак" / "Fool".
+std::string ApplicationTitle(const Game& g);
 
 // Makes (formg, vidg) the current game in the language: caption, application
 // title and help file; writes "FormG", "VidG" and "Lang". With refresh (the

@@ -68,6 +68,11 @@ class RecordingCallouts : public ICallouts {
     calls.push_back("exchange " + std::to_string(row) + " " + std::to_string(slot) +
                     (toHand ? " to hand" : " to trump"));
   }
+  void AnimateDrawFromSidePack(bool toPlayer) override {
+    calls.push_back(std::string("side draw ") + (toPlayer ? "player" : "computer"));
+  }
+  void BlinkSuitIcon() override { calls.push_back("blink suit"); }
+  void WinCelebration() override { calls.push_back("celebrate"); }
   WindowRect window;  // what MainWindowRect answers
   WindowRect MainWindowRect() const override { return window; }
   void ProcessPendingEvents() override { calls.push_back("process events"); }

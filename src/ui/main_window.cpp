@@ -25,30 +25,22 @@
 #include "ui/sound_player.h"
 #include "ui/table_renderer.h"
 #include "ui/table_view.h"
+#include "ui/window_shell.h"
 
 namespace {
 
-constexpr int kPlayerRow = 1;
-
-// Where a window of the smallest size stands when the system centres it.
-QPoint CentredPosition() {
+// Where a window of this size stands in the middle of the screen.
+QPoint CentredPosition(QSize size) {
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (screen == nullptr) return {0, 0};
   const QRect area = screen->availableGeometry();
-  return {area.left() + (area.width() - kMinOuterWidth) / 2,
-          area.top() + (area.height() - kMinOuterHeight) / 2};
+  return {area.left() + (area.width() - size.width()) / 2,
+          area.top() + (area.height() - size.height()) / 2};
 }
 
-// The card of the player's hand under the pointer: the hand lies as a fan,
-// later cards on earlier ones, so the last card that spans the point wins.
-int PlayerHandSlotAt(const TTableState& t, QPoint p) {
-  if (p.y() < t.PlayerHandY || p.y() >= t.PlayerHandY + kCardHeight) return -1;
-  const int n = std::clamp(t.RowCount[kPlayerRow], 0, kSlots);
-  for (int i = n - 1; i >= 0; --i) {
-    const int x = HandCardX(t, n, i);
-    if (p.x() >= x && p.x() < x + kCardWidth) return i;
-  }
-  return -1;
+// ... and one of the smallest size, where the system first puts the window.
+QPoint CentredPosition() {
+  return CentredPosition(QSize(kMinOuterWidth, kMinOuterHeight));
 }
 
 int WindowSide(int32_t stored, int32_t smallest) {
@@ -80,6 +72,7 @@ TForm1::TForm1(const Edition& edition, const StartOptions& options, QWidget* par
   sound_ = std::make_unique<SoundPlayer>();
   callouts_.SetUnattended(options_.screenshot);
   CreateControls();
+  shell_ = std::make_unique<WindowShell>(*this);
   ResizeTablePictures(pictures_, width(), height(), art_->DevicePixelRatio());
 
   const QPoint centred = CentredPosition();
@@ -88,11 +81,11 @@ TForm1::TForm1(const Edition& edition, const StartOptions& options, QWidget* par
   ApplyStartOptions();
   BuildPack(game_.t.Pack);
   SizeWindowBySettings();
+  shell_->ShowGameIdentity();
   InitialiseTurnState();
   ResizeTablePictures(pictures_, width(), height(), art_->DevicePixelRatio());
   FormLayout();
   PlaceTableControls();
-  setWindowTitle(QString::fromStdString(GameCaption(game_)));
   ::UpdateStatusBar(game_);
   BuildBackground();
   RepaintTable(false);
@@ -193,7 +186,13 @@ void TForm1::SizeWindowBySettings() {
   } else {
     resize(WindowSide(o.Width, kMinOuterWidth), WindowSide(o.Height, kMinOuterHeight));
   }
-  if (o.Pos == 1 && !maximised_) move(o.Left, o.Top);
+  if (maximised_) return;
+  // The saved place, or the middle of the screen.
+  if (o.Pos == 1) {
+    move(o.Left, o.Top);
+  } else {
+    move(CentredPosition(size()));
+  }
 }
 
 void TForm1::InitialiseTurnState() {
@@ -300,8 +299,9 @@ void TForm1::RepaintTable(bool show) {
 }
 
 void TForm1::FormPaint(QPainter& painter, const QRect& dirty) {
-  // While a deal is shown the animation owns BackBuffer: only copy it.
-  if (game_.t.Dealing == 0) {
+  // While a deal or another animation is shown it owns BackBuffer: only
+  // copy it.
+  if (game_.t.Dealing == 0 && !callouts_.Animating()) {
     ComposeTable(pictures_.BackBuffer, pictures_.TableBackground, *art_, game_.t, game_.kind(),
                  {TrumpPanelRect()});
   }
@@ -311,15 +311,6 @@ void TForm1::FormPaint(QPainter& painter, const QRect& dirty) {
 
 bool TForm1::ReadyForPlayer() const {
   return started_ && game_.t.Dealing == 0 && game_.program.ModalFlag != -1;
-}
-
-void TForm1::TableMouseRelease(QPoint pos, Qt::MouseButton button) {
-  Game& g = game_;
-  if (!ReadyForPlayer() || !IsDurak(g.kind()) || g.t.GuessMode != 0) return;
-  if (button != Qt::LeftButton && button != Qt::RightButton) return;
-  const int slot = PlayerHandSlotAt(g.t, pos);
-  if (slot < 0) return;
-  OnHandCardClick(g, slot, button == Qt::RightButton ? MouseButton::Right : MouseButton::Left);
 }
 
 void TForm1::MoveButtonClicked() {
@@ -342,6 +333,7 @@ void TForm1::WriteWindowGeometry() {
 void TForm1::closeEvent(QCloseEvent* event) {
   if (!closed_) {
     WriteWindowGeometry();
+    shell_->WindowClosing();
     closed_ = true;
   }
   event->accept();

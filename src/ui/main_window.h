@@ -23,6 +23,7 @@ class QStatusBar;
 class QtSettingsStore;
 class SoundPlayer;
 class TableView;
+class WindowShell;
 
 // The wall clock, which a screenshot run holds still while it deals so that
 // a seed always gives the same cards.
@@ -57,8 +58,14 @@ class TForm1 : public QMainWindow {
   // Copies BackBuffer onto the table (the only way anything reaches the
   // screen); while a deal is shown only the copy is made.
   void FormPaint(QPainter& painter, const QRect& dirty);
-  // Mouse release over the table.
+  // The mouse over the table (table_mouse.cpp), handed to the engine.
+  void TableMousePress(QPoint pos, Qt::MouseButton button);
   void TableMouseRelease(QPoint pos, Qt::MouseButton button);
+  void TableMouseMove(QPoint pos);
+  void TableDoubleClick();
+  // What lies over the table picture: the run dragged in Scarf.
+  void PaintTableOverlay(QPainter& painter);
+  WindowCallouts& callouts() { return callouts_; }
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -66,6 +73,7 @@ class TForm1 : public QMainWindow {
 
  private:
   friend class WindowCallouts;
+  friend class WindowShell;
 
   void CreateControls();
   void ApplyStartOptions();
@@ -108,4 +116,6 @@ class TForm1 : public QMainWindow {
   QLabel* PlayLabel = nullptr;
   QStatusBar* StatusBar1 = nullptr;
   std::array<QLabel*, 3> statusPanels_{};
+  // The menus, shortcuts and help; made after the controls, gone first.
+  std::unique_ptr<WindowShell> shell_;
 };

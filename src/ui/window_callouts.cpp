@@ -15,6 +15,7 @@
 #include "commentary/table_controls.h"
 #include "ui/main_window.h"
 #include "ui/sound_player.h"
+#include "ui/window_shell.h"
 
 namespace {
 
@@ -40,11 +41,6 @@ void WindowCallouts::RepaintTable(bool show) {
   form_.RepaintTable(show);
 }
 
-void WindowCallouts::Pause(int milliseconds) {
-  if (unattended_ || milliseconds <= 0) return;
-  QThread::msleep(static_cast<unsigned long>(std::min(milliseconds, 1000)));
-}
-
 bool WindowCallouts::ShowGameMessage(const GameMessageBox& box) {
   if (unattended_) return true;
   QMessageBox message(&form_);
@@ -61,14 +57,8 @@ bool WindowCallouts::ShowGameMessage(const GameMessageBox& box) {
   return message.exec() != QMessageBox::Cancel;
 }
 
-// The deal itself is not animated yet: the table shows the dealt cards at
-// once, with the controls put away until play opens.
-void WindowCallouts::AnimateDeal() {
-  HideTableControls();
-  form_.RepaintTable(true);
-}
-
 void WindowCallouts::HideTableControls() {
+  moveButtonCleared_ = false;
   form_.Label1->hide();
   form_.LabelPack->hide();
   form_.MoveButton->hide();
@@ -88,6 +78,18 @@ void WindowCallouts::SetCaption(const std::string& text) {
   form_.setWindowTitle(Text(text));
 }
 
+void WindowCallouts::SetApplicationTitle(const std::string& text) {
+  if (form_.shell_) form_.shell_->SetApplicationTitle(text);
+}
+
+void WindowCallouts::SetHelpFile(const std::string& file) {
+  if (form_.shell_) form_.shell_->SetHelpFile(file);
+}
+
+void WindowCallouts::AttachMenu(int lang) {
+  if (form_.shell_) form_.shell_->AttachMenu(lang);
+}
+
 void WindowCallouts::ShowCurrentComment() {
   Game& g = form_.game_;
   Comment(g, g.t.CommentId, g.t.ButtonCaptionId);
@@ -101,16 +103,8 @@ void WindowCallouts::PlaceControls() {
   form_.PlaceTableControls();
 }
 
-void WindowCallouts::FlipHand(int /*row*/) {
-  form_.RepaintTable(true);
-}
-
 void WindowCallouts::ApplyBackground(int /*backGr*/) {
   form_.BuildBackground();
-}
-
-void WindowCallouts::BlinkCard(int /*kind*/, int /*slot*/) {
-  form_.RepaintTable(true);
 }
 
 WindowRect WindowCallouts::MainWindowRect() const {
@@ -127,11 +121,6 @@ void WindowCallouts::CloseMainWindow() {
   QMetaObject::invokeMethod(&form_, &QWidget::close, Qt::QueuedConnection);
 }
 
-void WindowCallouts::ClearTalkArea() {
-  form_.Label1->hide();
-  form_.MoveButton->hide();
-}
-
 void WindowCallouts::ShowCommentary(const CommentaryView& view) {
   if (view.comment) {
     QLabel* label = form_.Label1;
@@ -141,6 +130,7 @@ void WindowCallouts::ShowCommentary(const CommentaryView& view) {
     label->show();
   }
   if (view.caption) form_.MoveButton->setText(Text(*view.caption));
+  RestoreMoveButton();
   if (view.panels) {
     ShowPanelCaptions(*view.panels, form_.TrumpLabel, form_.PointsLabel, form_.CompLabel,
                       form_.PlayLabel);
@@ -183,6 +173,7 @@ void WindowCallouts::ShowClock(const std::string& text) {
 }
 
 void WindowCallouts::ApplyTableControls(const TableControlsView& view) {
+  moveButtonCleared_ = false;
   form_.TrumpPanel->setVisible(view.trumpPanelVisible);
   form_.TrumpLabel->setEnabled(view.trumpLabelEnabled);
   form_.PointsPanel->setVisible(view.pointsPanelVisible);

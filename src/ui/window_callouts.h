@@ -3,18 +3,24 @@
 // controls.
 #pragma once
 
+#include <memory>
+
 #include "core/callouts.h"
 
+class CardAnimator;
 class TForm1;
 
 class WindowCallouts final : public ICallouts {
  public:
-  explicit WindowCallouts(TForm1& form) : form_(form) {}
+  explicit WindowCallouts(TForm1& form);
+  ~WindowCallouts() override;
 
   // A screenshot run has nobody watching or listening: message boxes are
   // taken as acknowledged without being shown, and nothing is played or
   // waited for.
   void SetUnattended(bool on) { unattended_ = on; }
+  // Tests play unattended (no boxes, no sound) but with the cards moving.
+  void AnimateWhenUnattended(bool on) { animateUnattended_ = on; }
 
   void RepaintTable(bool show) override;
   void Pause(int milliseconds) override;
@@ -23,6 +29,9 @@ class WindowCallouts final : public ICallouts {
   void ShowTableControls() override;
   void UpdateStatusBar() override;
   void SetCaption(const std::string& text) override;
+  void SetApplicationTitle(const std::string& text) override;
+  void SetHelpFile(const std::string& file) override;
+  void AttachMenu(int lang) override;
   void ShowCurrentComment() override;
   void LayoutTable() override;
   void PlaceControls() override;
@@ -40,9 +49,38 @@ class WindowCallouts final : public ICallouts {
   void ShowClock(const std::string& text) override;
   void ApplyTableControls(const TableControlsView& view) override;
 
+  // The moving cards and the mouse's marks (window_animation_callouts.cpp).
+  void AnimateMove(const CardFlight& flight) override;
+  void AnimateDiscard() override;
+  void AnimateTake(bool toPlayer) override;
+  void AnimateDrawFromPack(bool toPlayer, int fanSize, int packSlot, int handSlot) override;
+  void AnimateSpreadHand(int row, int fanSize, bool throwAway) override;
+  void AnimateTrumpExchange(int row, int slot, bool toHand) override;
+  void AnimateDrawFromSidePack(bool toPlayer) override;
+  void BlinkSuitIcon() override;
+  void WinCelebration() override;
+  void ShowLowestTrump(int row, int slot, int place) override;
+  void SetHandPointer(bool hand) override;
+  void ShowHandHover(const HandHoverView& view) override;
+  void CaptureDragPicture(const TRect& from, const TRect& into) override;
+  void ShowDragStep(const DragStepView& view) override;
+  void PressCardBacks(const CardBackPressView& view) override;
+  void ReleaseCardBacks(const CardBackReleaseView& view) override;
+
+  // Made on first use, once the window's pictures exist.
+  CardAnimator& Animator();
+  bool Animating() const;
+
  private:
   void HideTableControls();
+  // The Move button comes back with the next commentary after the table
+  // talk was cleared for moving cards.
+  void RestoreMoveButton();
 
   TForm1& form_;
   bool unattended_ = false;
+  bool animateUnattended_ = false;
+  std::unique_ptr<CardAnimator> animator_;
+  bool moveButtonCleared_ = false;
+  bool moveButtonHadFocus_ = false;
 };

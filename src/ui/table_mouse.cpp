@@ -1,0 +1,50 @@
+// The mouse over the table, handed to the engine's routing with the pointer
+// in the table's pixels. Nothing is taken while the first deal is not made
+// or a game message box is up.
+#include "patience/pointer_input.h"
+#include "ui/card_animator.h"
+#include "ui/main_window.h"
+
+namespace {
+
+std::optional<PointerButton> ButtonOf(Qt::MouseButton button) {
+  switch (button) {
+    case Qt::LeftButton:
+      return PointerButton::Left;
+    case Qt::RightButton:
+      return PointerButton::Right;
+    case Qt::MiddleButton:
+      return PointerButton::Middle;
+    default:
+      return std::nullopt;
+  }
+}
+
+}  // namespace
+
+void TForm1::TableMousePress(QPoint pos, Qt::MouseButton button) {
+  const auto b = ButtonOf(button);
+  if (!ReadyForPlayer() || !b) return;
+  FormMouseDown(game_, *b, pos.x(), pos.y());
+}
+
+void TForm1::TableMouseRelease(QPoint pos, Qt::MouseButton button) {
+  const auto b = ButtonOf(button);
+  if (!ReadyForPlayer() || !b) return;
+  FormMouseUp(game_, *b, pos.x(), pos.y());
+}
+
+void TForm1::TableMouseMove(QPoint pos) {
+  if (!ReadyForPlayer()) return;
+  FormMouseMove(game_, pos.x(), pos.y());
+}
+
+void TForm1::TableDoubleClick() {
+  if (!ReadyForPlayer()) return;
+  FormDblClick(game_);
+}
+
+void TForm1::PaintTableOverlay(QPainter& painter) {
+  if (callouts_.Animating() || !started_) return;
+  callouts_.Animator().PaintDragOverlay(painter);
+}

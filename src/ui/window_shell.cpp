@@ -1,0 +1,183 @@
+#include "ui/window_shell.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QUrl>
+
+#include "core/game_switch.h"
+#include "table/shortcuts.h"
+#include "ui/help_window.h"
+#include "ui/keyboard.h"
+#include "ui/main_menu.h"
+#include "ui/main_window.h"
+#include "ui/table_view.h"
+
+const char* const kOnMoneyPage = "https://github.com/kalvenar/kalvenar/wiki/0_online";
+
+namespace {
+
+QString Text(const std::string& s) {
+  return QString::fromStdString(s);
+}
+
+// A dialog of the program (not a message box) that holds the keyboard now.
+bool IsOpenDialog(QWidget* window) {
+  auto* dialog = qobject_cast<QDialog*>(window);
+  return dialog != nullptr && dialog == QApplication::activeModalWidget() &&
+         qobject_cast<QMessageBox*>(dialog) == nullptr;
+}
+
+// With the option "Save" on, the game is kept in the saved-game slot of
+// "save.dat" when the window closes.
+// SAVE ON EXIT: the slot is written here once the save file exists.
+void SaveGameOnExit(Game& /*g*/) {}
+
+}  // namespace
+
+WindowShell::WindowShell(TForm1& form) : form_(form) {
+  MenuHandlers handlers;
+  handlers.command = [this](MenuCommand c) { MenuCommandChosen(c); };
+  handlers.game = [this](int index) { GameItemChosen(index); };
+  handlers.opened = [this] { RefreshMenus(); };
+  menus_ = new MainMenus(*form_.game_.edition, std::move(handlers), &form_);
+  form_.setMenuWidget(menus_->Holder());
+
+  filter_ = new ShortcutFilter(
+      [this](QObject* receiver, QKeyEvent* event) { return KeyPressed(receiver, event); }, &form_);
+  qApp->installEventFilter(filter_);
+}
+
+WindowShell::~WindowShell() {
+  qApp->removeEventFilter(filter_);
+}
+
+void WindowShell::ShowGameIdentity() {
+  const Game& g = form_.game_;
+  AttachMenu(g.program.Lang);
+  form_.setWindowTitle(Text(GameCaption(g)));
+  SetApplicationTitle(ApplicationTitle(g));
+  helpLang_ = g.program.Lang;
+}
+
+void WindowShell::AttachMenu(int lang) {
+  menus_->Attach(lang);
+  RefreshMenus();
+}
+
+void WindowShell::SetApplicationTitle(const std::string& text) {
+  QGuiApplication::setApplicationDisplayName(Text(text));
+}
+
+void WindowShell::SetHelpFile(const std::string& file) {
+  helpLang_ = file == "kalvenor_eng.hlp" ? 1 : 0;
+  // An open help follows the language with everything else.
+  if (help_ != nullptr && help_->isVisible()) help_->ShowContents(helpLang_);
+}
+
+void WindowShell::RefreshMenus() {
+  menus_->ShowState(RefreshMenuState(form_.game_));
+}
+
+void WindowShell::OpenHelp() {
+  if (help_ == nullptr) help_ = new HelpWindow(&form_);
+  help_->ShowContents(helpLang_);
+}
+
+void WindowShell::WindowClosing() {
+  Game& g = form_.game_;
+  if (g.t.Options.SaveOnExit == 1) SaveGameOnExit(g);
+  if (help_ != nullptr) help_->close();
+}
+
+bool WindowShell::Ready() const {
+  const Game& g = form_.game_;
+  return form_.started_ && g.t.Dealing == 0 && g.program.ModalFlag != -1;
+}
+
+bool WindowShell::ChatHasFocus() const {
+  const QWidget* focus = QApplication::focusWidget();
+  return focus != nullptr && focus->objectName() == QLatin1String("ChatEdit");
+}
+
+bool WindowShell::KeyPressed(QObject* receiver, QKeyEvent* event) {
+  auto* widget = qobject_cast<QWidget*>(receiver);
+  if (widget == nullptr || !form_.started_) return false;
+  // An open menu, or the menu bar walked with the keys, takes its own keys.
+  if (QApplication::activePopupWidget() != nullptr || qobject_cast<QMenuBar*>(widget) != nullptr) {
+    return false;
+  }
+  const bool dialogOpen = IsOpenDialog(widget->window());
+  if (widget->window() != &form_ && !dialogOpen) return false;
+  if (ChatHasFocus()) return false;
+  Game& g = form_.game_;
+  if (!ShortcutsListen(g, dialogOpen)) return false;
+  const ShortcutKey key = ShortcutKeyOf(*event);
+  if (key == ShortcutKey::None) return false;
+
+  KeyContext context;
+  context.pointerX = form_.table_->mapFromGlobal(QCursor::pos()).x();
+  context.moveButtonFocused = form_.MoveButton->isVisible() && form_.MoveButton->hasFocus();
+  const KeyResponse response = KeyboardShortcut(g, key, context);
+  CarryOut(response);
+  return response.consumed;
+}
+
+void WindowShell::CarryOut(const KeyResponse& response) {
+  if (response.openHelp) OpenHelp();
+  if (response.minimise) form_.showMinimized();
+  if (response.play.pointer && form_.isVisible()) {
+    const QPoint onTable(response.play.pointer->x, response.play.pointer->y);
+    QCursor::setPos(form_.table_->mapToGlobal(onTable));
+  }
+  if (response.play.focusStatusBar) form_.StatusBar1->setFocus();
+}
+
+void WindowShell::MenuCommandChosen(MenuCommand command) {
+  Game& g = form_.game_;
+  switch (command) {
+    case MenuCommand::NewGame:
+      if (Ready()) NewGameCommand(g);
+      break;
+    case MenuCommand::Exit:
+      form_.close();
+      break;
+    case MenuCommand::Help:
+      OpenHelp();
+      break;
+    case MenuCommand::Russian:
+    case MenuCommand::English:
+      if (Ready()) SelectLanguage(g, command == MenuCommand::English ? 1 : 0);
+      break;
+    case MenuCommand::OnMoney:
+      QDesktopServices::openUrl(QUrl(QString::fromLatin1(kOnMoneyPage)));
+      break;
+    // Undo, saving and restoring arrive with the save file; the dialogs
+    // with their own windows. Until then the items do nothing.
+    case MenuCommand::Undo:
+    case MenuCommand::SaveGame:
+    case MenuCommand::RestoreGame:
+    case MenuCommand::CardBack:
+    case MenuCommand::Background:
+    case MenuCommand::Options:
+    case MenuCommand::Network:
+    case MenuCommand::About:
+      break;
+  }
+  RefreshMenus();
+}
+
+void WindowShell::GameItemChosen(int catalogueIndex) {
+  if (!Ready()) {
+    // Qt has already flipped the item's mark: put the marks right.
+    RefreshMenus();
+    return;
+  }
+  menus_->ShowState(MMGameClick(form_.game_, catalogueIndex));
+}
