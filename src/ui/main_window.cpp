@@ -152,9 +152,11 @@ void TForm1::CreateControls() {
     statusPanels_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     StatusBar1->addWidget(statusPanels_[i], i == 0 ? 1 : 0);
   }
-  // The first panel takes what the others leave.
-  statusPanels_[0]->setMinimumWidth(0);
+  // The first panel takes what the others leave, and a long text in it is
+  // cut rather than pushing the score and the clock out of the window.
+  statusPanels_[0]->setMinimumWidth(1);
   statusPanels_[0]->setMaximumWidth(QWIDGETSIZE_MAX);
+  statusPanels_[0]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   statusPanels_[1]->setAlignment(Qt::AlignCenter);
 
   auto* clockTimer = new QTimer(this);

@@ -50,10 +50,13 @@ void WindowCallouts::BlinkCard(int kind, int slot) {
   Animator().BlinkCard(kind, slot);
 }
 
-// The comment disappears while cards move (until the next comment is
-// shown); the Move button with it, until the cards have stopped.
+// The comment and the Move button disappear while cards move and come back
+// when the cards have stopped (or with the next comment).
 void WindowCallouts::ClearTalkArea() {
-  form_.Label1->hide();
+  if (form_.Label1->isVisible()) {
+    commentCleared_ = true;
+    form_.Label1->hide();
+  }
   QPushButton* button = form_.MoveButton;
   if (!button->isVisible()) return;
   moveButtonCleared_ = true;
@@ -62,6 +65,8 @@ void WindowCallouts::ClearTalkArea() {
 }
 
 void WindowCallouts::RestoreMoveButton() {
+  if (commentCleared_) form_.Label1->show();
+  commentCleared_ = false;
   if (!moveButtonCleared_) return;
   moveButtonCleared_ = false;
   form_.MoveButton->show();

@@ -59,6 +59,7 @@ bool WindowCallouts::ShowGameMessage(const GameMessageBox& box) {
 
 void WindowCallouts::HideTableControls() {
   moveButtonCleared_ = false;
+  commentCleared_ = false;
   form_.Label1->hide();
   form_.LabelPack->hide();
   form_.MoveButton->hide();

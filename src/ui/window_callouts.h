@@ -82,5 +82,6 @@ class WindowCallouts final : public ICallouts {
   bool animateUnattended_ = false;
   std::unique_ptr<CardAnimator> animator_;
   bool moveButtonCleared_ = false;
+  bool commentCleared_ = false;  // the comment was hidden while cards moved
   bool moveButtonHadFocus_ = false;
 };
