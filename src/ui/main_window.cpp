@@ -340,3 +340,5 @@ void TForm1::closeEvent(QCloseEvent* event) {
   }
   event->accept();
 }
+
+QString TForm1::ApplicationTitle() const { return shell_ ? shell_->ApplicationTitle() : QString(); }

@@ -51,6 +51,8 @@ class TForm1 : public QMainWindow {
   void ShowAndStart();
 
   Game& game() { return game_; }
+  // The title the program goes by (the caption in 2.85, "Дурак"/"Fool" in 2.84).
+  QString ApplicationTitle() const;
   const TablePictures& pictures() const { return pictures_; }
 
   // Composes the table into BackBuffer; show copies it to the screen.

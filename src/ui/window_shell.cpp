@@ -62,7 +62,7 @@ void WindowShell::ShowGameIdentity() {
   const Game& g = form_.game_;
   AttachMenu(g.program.Lang);
   form_.setWindowTitle(Text(GameCaption(g)));
-  SetApplicationTitle(ApplicationTitle(g));
+  SetApplicationTitle(::ApplicationTitle(g));
   helpLang_ = g.program.Lang;
 }
 
@@ -71,8 +71,11 @@ void WindowShell::AttachMenu(int lang) {
   RefreshMenus();
 }
 
+// The title the program goes by (the game's caption, or "Дурак"/"Fool" in
+// edition 2.84). It is kept here rather than as Qt's application display
+// name, which Qt would append to every window caption.
 void WindowShell::SetApplicationTitle(const std::string& text) {
-  QGuiApplication::setApplicationDisplayName(Text(text));
+  applicationTitle_ = Text(text);
 }
 
 void WindowShell::SetHelpFile(const std::string& file) {

@@ -3,6 +3,7 @@
 // the application title. It acts on the window's game and controls.
 #pragma once
 
+#include <QString>
 #include <string>
 
 class HelpWindow;
@@ -32,6 +33,7 @@ class WindowShell {
   // The call-outs of game and language switching.
   void AttachMenu(int lang);
   void SetApplicationTitle(const std::string& text);
+  const QString& ApplicationTitle() const { return applicationTitle_; }
   void SetHelpFile(const std::string& file);
 
   // The check marks and enabled states for the table as it is.
@@ -54,4 +56,5 @@ class WindowShell {
   ShortcutFilter* filter_ = nullptr;
   HelpWindow* help_ = nullptr;
   int helpLang_ = 0;
+  QString applicationTitle_;
 };

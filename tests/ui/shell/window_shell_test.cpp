@@ -356,16 +356,16 @@ TEST(Editions, BothStartWithTheirOwnTitles) {
     TForm1 w(Edition285(), Quiet(0, 1));
     w.ShowAndStart();
     EXPECT_EQ(w.windowTitle(), QString::fromUtf8("Подкидной дурак"));
-    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QString::fromUtf8("Подкидной дурак"));
+    EXPECT_EQ(w.ApplicationTitle(), QString::fromUtf8("Подкидной дурак"));
   }
   {
     TForm1 w(Edition284(), Quiet(21, 0));
     w.ShowAndStart();
     EXPECT_EQ(w.windowTitle(), QString::fromUtf8("Память"));
-    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QString::fromUtf8("Дурак"));
+    EXPECT_EQ(w.ApplicationTitle(), QString::fromUtf8("Дурак"));
     EXPECT_TRUE(Item(w, "MMMemory")->isChecked());
     Key(&w, Qt::Key_F9);
-    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("Fool"));
+    EXPECT_EQ(w.ApplicationTitle(), QStringLiteral("Fool"));
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Memory"));
   }
 }
