@@ -26,20 +26,20 @@ void ApplySetOptions(Game& g, const std::vector<std::string>& sets) {
     const auto eq = set.find('=');
     if (eq == std::string::npos) FailUsage("--set needs NAME=VALUE, got '" + set + "'");
     const std::string name = set.substr(0, eq);
-    const SettingSpec* spec = FindSetting(name);
-    if (spec == nullptr) FailUsage("unknown setting '" + name + "'");
+    const SettingEntry* entry = FindSetting(name);
+    if (entry == nullptr) FailUsage("unknown setting '" + name + "'");
     const auto value = ParseInteger(set.substr(eq + 1));
-    if (!value || !SettingValueUsable(*spec, static_cast<int32_t>(*value)))
+    if (!value || !SettingValueUsable(*entry, static_cast<int32_t>(*value)))
       FailUsage("bad value for setting '" + name + "'");
-    spec->field(g) = static_cast<int32_t>(*value);
+    entry->field(g) = static_cast<int32_t>(*value);
   }
 }
 
 void SelectGame(Game& g, int64_t vidg, int64_t formg) {
   if (vidg < 0 || vidg > 99 || formg < 0 || formg > 99 ||
       !g.edition->HasPair(static_cast<int>(formg), static_cast<int>(vidg)))
-    FailUsage("no game with VidG " + std::to_string(vidg) + " and FormG " +
-              std::to_string(formg) + " in this edition");
+    FailUsage("no game with VidG " + std::to_string(vidg) + " and FormG " + std::to_string(formg) +
+              " in this edition");
   g.t.VidG = static_cast<int32_t>(vidg);
   g.t.FormG = static_cast<int32_t>(formg);
 }

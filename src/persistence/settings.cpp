@@ -10,11 +10,11 @@ namespace {
 
 constexpr int kSharperStyle = 4;
 
-int32_t ReadMended(ISettingsStore& store, const SettingSpec& spec) {
-  const std::optional<int32_t> stored = store.Read(spec.name);
-  if (stored && SettingValueUsable(spec, *stored)) return *stored;
-  store.Write(spec.name, spec.firstStart);
-  return spec.firstStart;
+int32_t ReadMended(ISettingsStore& store, const SettingEntry& entry) {
+  const std::optional<int32_t> stored = store.Read(entry.name);
+  if (stored && SettingValueUsable(entry, *stored)) return *stored;
+  store.Write(entry.name, entry.firstStart);
+  return entry.firstStart;
 }
 
 struct GamePair {
@@ -25,24 +25,24 @@ struct GamePair {
 // "FormG" and "VidG" only mean something together: a pair the edition's
 // catalogue does not have goes back to the first game.
 GamePair ReadGamePair(Game& g) {
-  const SettingSpec& formSpec = *FindSetting("FormG");
-  const SettingSpec& kindSpec = *FindSetting("VidG");
-  GamePair pair{ReadMended(*g.store, formSpec), ReadMended(*g.store, kindSpec)};
+  const SettingEntry& formEntry = *FindSetting("FormG");
+  const SettingEntry& kindEntry = *FindSetting("VidG");
+  GamePair pair{ReadMended(*g.store, formEntry), ReadMended(*g.store, kindEntry)};
   if (g.edition->HasPair(pair.formg, pair.vidg)) return pair;
-  pair = {formSpec.firstStart, kindSpec.firstStart};
-  g.store->Write(formSpec.name, pair.formg);
-  g.store->Write(kindSpec.name, pair.vidg);
+  pair = {formEntry.firstStart, kindEntry.firstStart};
+  g.store->Write(formEntry.name, pair.formg);
+  g.store->Write(kindEntry.name, pair.vidg);
   return pair;
 }
 
-bool IsGamePairSetting(const SettingSpec& spec) {
-  return spec.name == "FormG" || spec.name == "VidG";
+bool IsGamePairSetting(const SettingEntry& entry) {
+  return entry.name == "FormG" || entry.name == "VidG";
 }
 
 void ReadAllSettings(Game& g) {
-  for (const SettingSpec& spec : SettingsSchema()) {
-    if (!SettingInEdition(*g.edition, spec) || IsGamePairSetting(spec)) continue;
-    spec.field(g) = ReadMended(*g.store, spec);
+  for (const SettingEntry& entry : SettingsSchema()) {
+    if (!SettingInEdition(*g.edition, entry) || IsGamePairSetting(entry)) continue;
+    entry.field(g) = ReadMended(*g.store, entry);
   }
   const GamePair pair = ReadGamePair(g);
   g.t.FormG = pair.formg;
@@ -63,12 +63,12 @@ void ApplySettings(Game& g) {
 
 bool EnsureSettingsKey(Game& g, int32_t left, int32_t top) {
   if (g.store == nullptr || g.store->KeyExists()) return false;
-  for (const SettingSpec& spec : SettingsSchema()) {
-    if (!SettingInEdition(*g.edition, spec)) continue;
-    int32_t value = spec.firstStart;
-    if (spec.name == "Left") value = left;
-    if (spec.name == "Top") value = top;
-    g.store->Write(spec.name, value);
+  for (const SettingEntry& entry : SettingsSchema()) {
+    if (!SettingInEdition(*g.edition, entry)) continue;
+    int32_t value = entry.firstStart;
+    if (entry.name == "Left") value = left;
+    if (entry.name == "Top") value = top;
+    g.store->Write(entry.name, value);
   }
   WriteZeroStatistics(*g.store, *g.edition);
   return true;
@@ -83,12 +83,12 @@ void LoadSettings(Game& g) {
 }
 
 int32_t ReadSetting(Game& g, std::string_view name) {
-  const SettingSpec* spec = FindSetting(name);
-  if (spec == nullptr || !SettingInEdition(*g.edition, *spec)) return 0;
-  if (g.store == nullptr) return spec->field(g);
-  if (!IsGamePairSetting(*spec)) return ReadMended(*g.store, *spec);
+  const SettingEntry* entry = FindSetting(name);
+  if (entry == nullptr || !SettingInEdition(*g.edition, *entry)) return 0;
+  if (g.store == nullptr) return entry->field(g);
+  if (!IsGamePairSetting(*entry)) return ReadMended(*g.store, *entry);
   const GamePair pair = ReadGamePair(g);
-  return spec->name == "FormG" ? pair.formg : pair.vidg;
+  return entry->name == "FormG" ? pair.formg : pair.vidg;
 }
 
 void WriteSetting(Game& g, std::string_view name, int32_t value) {
@@ -97,8 +97,8 @@ void WriteSetting(Game& g, std::string_view name, int32_t value) {
 
 void ResetSettingsToDefaults(Game& g) {
   if (g.store == nullptr) return;
-  for (const SettingSpec& spec : SettingsSchema()) {
-    if (SettingInEdition(*g.edition, spec) && spec.onReset)
-      g.store->Write(spec.name, *spec.onReset);
+  for (const SettingEntry& entry : SettingsSchema()) {
+    if (SettingInEdition(*g.edition, entry) && entry.onReset)
+      g.store->Write(entry.name, *entry.onReset);
   }
 }

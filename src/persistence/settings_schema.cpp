@@ -6,7 +6,7 @@ namespace {
 
 #define OPTION(member) [](Game& g) -> int32_t& { return g.t.Options.member; }
 
-const SettingSpec kSchema[] = {
+const SettingEntry kSchema[] = {
     {"Style", "playing style of the computer 0..5", 5, 5, 0, 5, OPTION(Style)},
     {"Level", "playing level 0..3", 1, 1, 0, 3, OPTION(Level)},
     {"LevelS", "swindle level 0 low, 1 high", 0, 0, 0, 1, OPTION(LevelS)},
@@ -39,8 +39,10 @@ const SettingSpec kSchema[] = {
     {"BackGr", "table background picture", 0, std::nullopt, 0, 13, OPTION(BackGr)},
     {"FormG", "current game form", 0, std::nullopt, 0, 9,
      [](Game& g) -> int32_t& { return g.t.FormG; }},
-    {"VidG", "current game kind", 0, std::nullopt, 0, 25, [](Game& g) -> int32_t& { return g.t.VidG; }},
-    {"PropPage", "page of the options dialog shown last", 0, std::nullopt, 0, INT32_MAX, OPTION(PropPage)},
+    {"VidG", "current game kind", 0, std::nullopt, 0, 25,
+     [](Game& g) -> int32_t& { return g.t.VidG; }},
+    {"PropPage", "page of the options dialog shown last", 0, std::nullopt, 0, INT32_MAX,
+     OPTION(PropPage)},
     {"Lang", "interface language: 0 Russian, 1 English", 0, std::nullopt, 0, 1,
      [](Game& g) -> int32_t& { return g.program.Lang; }},
     {"Sound", "0 none, 1 effects, 2 voice, 3 both", 0, 0, 0, 3, OPTION(Sound)},
@@ -54,8 +56,8 @@ const SettingSpec kSchema[] = {
      OPTION(LastCards)},
     {"1_DiscardTransfer", "the first round may not be transferred", 0, 0, 0, 1,
      OPTION(DiscardTransfer1)},
-    {"ChangeTr", "exchange of the trump six (two): 0 nobody, 1 player, 2 computer, 3 both", 0,
-     0, 0, 3, OPTION(ChangeTr)},
+    {"ChangeTr", "exchange of the trump six (two): 0 nobody, 1 player, 2 computer, 3 both", 0, 0, 0,
+     3, OPTION(ChangeTr)},
     {"ThrowUpMore6Cards", "more than 6 cards may be thrown in", 0, 0, 0, 1,
      OPTION(ThrowUpMore6Cards)},
     {"LastCardGame", "play without draws", 0, 0, 0, 1, OPTION(LastCardGame)},
@@ -68,24 +70,26 @@ const SettingSpec kSchema[] = {
 
 }  // namespace
 
-std::span<const SettingSpec> SettingsSchema() { return kSchema; }
-
-bool SettingValueUsable(const SettingSpec& spec, int32_t value) {
-  if (spec.name == "Pack") return value == 36 || value == 52;
-  return value >= spec.lowest && value <= spec.highest;
+std::span<const SettingEntry> SettingsSchema() {
+  return kSchema;
 }
 
-bool SettingInEdition(const Edition& e, const SettingSpec& spec) {
-  return e.hasMinOnEscape || spec.name != "MinOnEscape";
+bool SettingValueUsable(const SettingEntry& entry, int32_t value) {
+  if (entry.name == "Pack") return value == 36 || value == 52;
+  return value >= entry.lowest && value <= entry.highest;
 }
 
-const SettingSpec* FindSetting(std::string_view name) {
-  for (const SettingSpec& s : kSchema) {
+bool SettingInEdition(const Edition& e, const SettingEntry& entry) {
+  return e.hasMinOnEscape || entry.name != "MinOnEscape";
+}
+
+const SettingEntry* FindSetting(std::string_view name) {
+  for (const SettingEntry& s : kSchema) {
     if (s.name == name) return &s;
   }
   return nullptr;
 }
 
 void ApplyFirstStartValues(Game& g) {
-  for (const SettingSpec& s : kSchema) s.field(g) = s.firstStart;
+  for (const SettingEntry& s : kSchema) s.field(g) = s.firstStart;
 }

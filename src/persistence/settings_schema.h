@@ -3,8 +3,8 @@
 // the reset leaves it alone), in the order they are written at first start.
 #pragma once
 
-#include <cstdint>
 #include <climits>
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -13,24 +13,24 @@
 
 class Game;
 
-struct SettingSpec {
+struct SettingEntry {
   std::string_view name;
   std::string_view meaning;
   int32_t firstStart;
   std::optional<int32_t> onReset;
-  int32_t lowest;   // the values the program can use
+  int32_t lowest;  // the values the program can use
   int32_t highest;
   int32_t& (*field)(Game&);  // the working copy in the game
 };
 
-std::span<const SettingSpec> SettingsSchema();
+std::span<const SettingEntry> SettingsSchema();
 // Whether the program can use the value ("Pack" is 36 or 52; the others lie
 // in their ranges).
-bool SettingValueUsable(const SettingSpec& spec, int32_t value);
-const SettingSpec* FindSetting(std::string_view name);
+bool SettingValueUsable(const SettingEntry& entry, int32_t value);
+const SettingEntry* FindSetting(std::string_view name);
 
 // Whether the edition keeps the option at all (2.84 has no "MinOnEscape").
-bool SettingInEdition(const Edition& e, const SettingSpec& spec);
+bool SettingInEdition(const Edition& e, const SettingEntry& entry);
 
 // Puts every option's first-start value into the game's working copy.
 void ApplyFirstStartValues(Game& g);

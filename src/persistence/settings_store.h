@@ -27,9 +27,7 @@ class MemoryStore final : public ISettingsStore {
     if (it == values_.end()) return std::nullopt;
     return it->second;
   }
-  void Write(std::string_view name, int32_t value) override {
-    values_[std::string(name)] = value;
-  }
+  void Write(std::string_view name, int32_t value) override { values_[std::string(name)] = value; }
   const std::map<std::string, int32_t>& Values() const { return values_; }
 
  private:

@@ -168,7 +168,7 @@ void TForm1::CreateControls() {
 
 void TForm1::ApplyStartOptions() {
   for (const auto& [name, value] : options_.sets) {
-    if (const SettingSpec* spec = FindSetting(name)) spec->field(game_) = value;
+    if (const SettingEntry* entry = FindSetting(name)) entry->field(game_) = value;
   }
   if (options_.game) {
     game_.t.VidG = options_.game->first;

@@ -19,8 +19,8 @@ QtSettingsStore::QtSettingsStore(const Edition& edition)
                 KeyName(edition.settingsKey)) {}
 
 bool QtSettingsStore::KeyExists() const {
-  for (const SettingSpec& spec : SettingsSchema()) {
-    if (settings_.contains(KeyName(spec.name))) return true;
+  for (const SettingEntry& entry : SettingsSchema()) {
+    if (settings_.contains(KeyName(entry.name))) return true;
   }
   for (int v = 0; v < edition_.kindCount; ++v) {
     for (int which = 0; which < 3; ++which) {

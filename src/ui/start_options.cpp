@@ -88,14 +88,14 @@ class Parser {
       return;
     }
     const std::string name = set.substr(0, eq);
-    const SettingSpec* spec = FindSetting(name);
-    if (spec == nullptr || !SettingInEdition(edition_, *spec)) {
+    const SettingEntry* entry = FindSetting(name);
+    if (entry == nullptr || !SettingInEdition(edition_, *entry)) {
       error_ = "unknown setting '" + name + "'";
       return;
     }
     const auto value = ParseInteger(set.substr(eq + 1));
     if (!value || *value < INT32_MIN || *value > INT32_MAX ||
-        !SettingValueUsable(*spec, static_cast<int32_t>(*value))) {
+        !SettingValueUsable(*entry, static_cast<int32_t>(*value))) {
       error_ = "bad value for setting '" + name + "'";
       return;
     }

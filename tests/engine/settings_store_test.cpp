@@ -28,7 +28,7 @@ class WriteLogStore final : public ISettingsStore {
 
 std::vector<std::string> EditionSettingNames(const Edition& e) {
   std::vector<std::string> names;
-  for (const SettingSpec& s : SettingsSchema()) {
+  for (const SettingEntry& s : SettingsSchema()) {
     if (SettingInEdition(e, s)) names.emplace_back(s.name);
   }
   return names;
@@ -60,8 +60,8 @@ TEST(FirstStart, WritesEveryOptionInTableOrderThenEveryCounterAsZero) {
   ASSERT_EQ(counters.size(), 78u);
   ASSERT_EQ(log.writes.size(), options.size() + counters.size());
   for (size_t i = 0; i < options.size(); ++i) {
-    const SettingSpec& spec = *FindSetting(options[i]);
-    const int32_t expected = spec.name == "Left" ? 140 : spec.name == "Top" ? 90 : spec.firstStart;
+    const SettingEntry& entry = *FindSetting(options[i]);
+    const int32_t expected = entry.name == "Left" ? 140 : entry.name == "Top" ? 90 : entry.firstStart;
     EXPECT_EQ(log.writes[i].first, options[i]);
     EXPECT_EQ(log.writes[i].second, expected) << options[i];
   }
@@ -120,7 +120,7 @@ TEST(ResetToDefaults, WritesTheResetColumnAndLeavesTheRestAlone) {
   TestGame t;
   EnsureSettingsKey(t.g, 10, 20);
   // Every option moved away from its first-start value.
-  for (const SettingSpec& s : SettingsSchema()) {
+  for (const SettingEntry& s : SettingsSchema()) {
     const int32_t other = s.name == "Pack"            ? 52
                           : s.firstStart == s.highest ? s.lowest
                                                       : s.firstStart + 1;
@@ -135,7 +135,7 @@ TEST(ResetToDefaults, WritesTheResetColumnAndLeavesTheRestAlone) {
        {"Suit", "BackGr", "FormG", "VidG", "Lang", "PropPage", "Left", "Top", "SizeStateWindow"}) {
     EXPECT_EQ(Stored(t, kept), before.Read(kept).value()) << kept;
   }
-  for (const SettingSpec& s : SettingsSchema()) {
+  for (const SettingEntry& s : SettingsSchema()) {
     if (s.onReset) {
       EXPECT_EQ(Stored(t, std::string(s.name).c_str()), *s.onReset) << s.name;
     }
@@ -206,7 +206,7 @@ TEST(Healing, AMissingOptionIsReadAsItsFirstStartValueAndWrittenBack) {
   EXPECT_EQ(t.g.t.Options.Speed, 30);
   EXPECT_EQ(Stored(t, "Speed"), 30);
   // After one load the key is whole again.
-  for (const SettingSpec& s : SettingsSchema()) EXPECT_TRUE(t.store.Read(s.name).has_value());
+  for (const SettingEntry& s : SettingsSchema()) EXPECT_TRUE(t.store.Read(s.name).has_value());
   for (const std::string& n : CounterNames(Edition285())) EXPECT_EQ(t.store.Read(n), 0);
 }
 

@@ -82,7 +82,7 @@ TEST_F(SettingsFile, FirstStartWritesEveryOptionAndZeroCounters) {
     }
     QSettings file(ExpectedFile(*e), QSettings::IniFormat);  // as another program reads it
     size_t options = 0;
-    for (const SettingSpec& s : SettingsSchema()) {
+    for (const SettingEntry& s : SettingsSchema()) {
       if (!SettingInEdition(*e, s)) {
         EXPECT_FALSE(file.contains(Key(s.name))) << s.name;
         continue;
@@ -149,7 +149,7 @@ TEST_F(SettingsFile, ADamagedFileHealsWithoutLosingTheGoodValues) {
       {"CallNewGame", "1"}};  // missing before, first-start value now
   for (const auto& [name, value] : healed) EXPECT_EQ(file.value(name).toString(), value) << name;
   // The key is whole again.
-  for (const SettingSpec& s : SettingsSchema()) EXPECT_TRUE(file.contains(Key(s.name))) << s.name;
+  for (const SettingEntry& s : SettingsSchema()) EXPECT_TRUE(file.contains(Key(s.name))) << s.name;
   for (const std::string& n : CounterNames(Edition285())) EXPECT_TRUE(file.contains(Key(n))) << n;
 }
 

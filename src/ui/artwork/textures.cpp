@@ -316,10 +316,10 @@ class Parchment {
       : base_(base), seed_(seed), blotch_(seed, 3, 3, 4), fibre_(seed + 2, 20, 5, 2) {}
 
   Rgb operator()(const Spot& at) const {
-    const float speck = Unit(Hash(seed_ + 4, at.px, at.py));
+    const float fleck = Unit(Hash(seed_ + 4, at.px, at.py));
     float shade =
-        0.84f + 0.22f * blotch_.At(at.s, at.t) + 0.05f * fibre_.At(at.s, at.t) + 0.03f * speck;
-    if (speck > 0.997f) shade -= 0.25f;
+        0.84f + 0.22f * blotch_.At(at.s, at.t) + 0.05f * fibre_.At(at.s, at.t) + 0.03f * fleck;
+    if (fleck > 0.997f) shade -= 0.25f;
     return Scale(base_, shade);
   }
 

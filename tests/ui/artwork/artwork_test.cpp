@@ -66,7 +66,7 @@ bool IsInk(QRgb px) {
 }
 
 // Counts the separate marks inside `area` (device pixels): each pip of a spot
-// card is one connected blot of ink. Specks of a few pixels (the edge of a
+// card is one connected blot of ink. Flecks of a few pixels (the edge of a
 // fine line) do not count.
 int CountBlots(const QImage& image, const QRect& area, int* largest = nullptr) {
   std::vector<char> seen(static_cast<size_t>(area.width()) * area.height(), 0);
