@@ -26,6 +26,15 @@ int MaxTrick(const Game& g);
 // player attacks, matches the rank of the lead.
 bool MayAdd(const Game& g, const TCard& c);
 
+inline bool IsTrump(const Game& g, const TCard& c) {
+  return c.Suit == g.t.TrumpSuit;
+}
+// The face-up trump card still lies under the stock: the stock is not yet
+// exhausted (always false in Piled and Road durak, which have no stock).
+inline bool TrumpCardLies(const Game& g) {
+  return g.t.IsPresent(4, 0);
+}
+
 // The attack card at row 2 slot i and its cover at row 3 slot i.
 inline const TCard& AttackCard(const Game& g, int i) {
   return g.t.CardGrid[2][i];

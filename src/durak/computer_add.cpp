@@ -8,14 +8,6 @@
 
 namespace {
 
-bool IsTrump(const Game& g, const TCard& c) {
-  return c.Suit == g.t.TrumpSuit;
-}
-
-bool TrumpCardLies(const Game& g) {
-  return g.t.IsPresent(4, 0);
-}
-
 // Whether a card of this rank lies on the table, attack or cover.
 bool RankOnTable(const Game& g, int rank) {
   const int count = std::clamp(g.t.RowCount[2], 0, kSlots);

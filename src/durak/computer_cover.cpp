@@ -10,10 +10,6 @@
 
 namespace {
 
-bool IsTrump(const Game& g, const TCard& c) {
-  return c.Suit == g.t.TrumpSuit;
-}
-
 // The lowest card of the attack's suit above it.
 int LowestOfSuitAbove(const Game& g, const TCard& a) {
   for (int i = g.t.RowCount[0] - 1; i >= 0; --i) {

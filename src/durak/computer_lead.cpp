@@ -1,10 +1,11 @@
 // LeadChoice: how each personality opens a trick.
+#include "durak/beats.h"
 #include "durak/computer_player.h"
 
 namespace {
 
 bool IsTrumpAt(const Game& g, int slot) {
-  return g.t.SuitAt(0, slot) == g.t.TrumpSuit;
+  return IsTrump(g, g.t.CardGrid[0][slot]);
 }
 
 bool HoldsNonTrump(const Game& g, int n) {

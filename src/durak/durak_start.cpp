@@ -3,6 +3,7 @@
 #include "commentary/comment.h"
 #include "core/hand_order.h"
 #include "core/move_card.h"
+#include "durak/beats.h"
 #include "durak/computer_player.h"
 #include "durak/endgame_tables.h"
 #include "durak/trump_exchange.h"
@@ -18,7 +19,7 @@ void ShowLowestTrump(Game& g) {
 }
 
 void ComputerLeads(Game& g) {
-  if (g.t.IsPresent(4, 0)) {
+  if (TrumpCardLies(g)) {
     MoveCard(g, 0, LeadChoice(g), 2, g.t.CoverIndex, true);
   } else {
     EndgameLead(g);

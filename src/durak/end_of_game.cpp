@@ -83,7 +83,7 @@ void CountResultAndDealAgain(Game& g, DurakResult result) {
 
 bool CheckEndOfGame(Game& g) {
   TTableState& t = g.t;
-  if (t.IsPresent(4, 0)) return true;  // the stock is not exhausted yet
+  if (TrumpCardLies(g)) return true;  // the stock is not exhausted yet
   const int player = t.RowCount[1];
   const int computer = t.RowCount[0];
 

@@ -42,8 +42,8 @@ class MirroredSeats {
   };
   static Saved Save(const Game& g) {
     const TTableState& t = g.t;
-    return {t.CardGrid[0], t.CardGrid[1], t.CardGrid[3], t.RowCount, t.WhoseTurn,
-            t.CoverIndex,  t.SwindleCount, t.LeadInProgress, t.Options, t.SwindleCards};
+    return {t.CardGrid[0], t.CardGrid[1],  t.CardGrid[3],    t.RowCount, t.WhoseTurn,
+            t.CoverIndex,  t.SwindleCount, t.LeadInProgress, t.Options,  t.SwindleCards};
   }
   void Restore() {
     TTableState& t = g_.t;
@@ -81,7 +81,7 @@ int AskForPlayer(Game& g, const BotStyle& bot, Question q) {
     int slot = -1;
     switch (q) {
       case Question::Lead:
-        slot = g.t.IsPresent(4, 0) ? -1 : EndgameChoice(g);
+        slot = TrumpCardLies(g) ? -1 : EndgameChoice(g);
         if (slot < 0) slot = LeadChoice(g);
         break;
       case Question::Cover:
@@ -153,8 +153,8 @@ BotAction Defend(Game& g, const BotStyle& bot) {
   if (cover < 0) return {};
   // A card of the lead's rank would transfer on the left button.
   const bool leadRank = t.RankAt(1, cover) == t.RankAt(2, 0);
-  return Click(cover, t.FormG == 2 && nothingCovered && leadRank ? MouseButton::Right
-                                                                  : MouseButton::Left);
+  return Click(cover,
+               t.FormG == 2 && nothingCovered && leadRank ? MouseButton::Right : MouseButton::Left);
 }
 
 }  // namespace

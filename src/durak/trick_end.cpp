@@ -4,6 +4,7 @@
 
 #include "commentary/sound.h"
 #include "core/hand_order.h"
+#include "durak/beats.h"
 
 namespace {
 
@@ -11,10 +12,6 @@ constexpr int kFullHand = 6;
 
 int AttackerRow(const Game& g) {
   return g.t.WhoseTurn == 1 ? 1 : 0;
-}
-
-bool TrumpCardLies(const Game& g) {
-  return g.t.IsPresent(4, 0);
 }
 
 int LowestStockSlot(const Game& g) {

@@ -2,6 +2,7 @@
 
 #include "commentary/sound.h"
 #include "core/hand_order.h"
+#include "durak/beats.h"
 
 namespace {
 
@@ -39,7 +40,7 @@ int ExchangeCardSlot(const Game& g, int row) {
 }
 
 bool TrumpExchange(Game& g, int row) {
-  if ((row != 0 && row != 1) || !KindExchanges(g) || !g.t.IsPresent(4, 0)) return false;
+  if ((row != 0 && row != 1) || !KindExchanges(g) || !TrumpCardLies(g)) return false;
   const int slot = ExchangeCardSlot(g, row);
   if (slot < 0) return false;
   TTableState& t = g.t;

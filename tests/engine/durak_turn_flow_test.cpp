@@ -149,25 +149,27 @@ TEST(DurakTurnFlow, TheRightButtonLaysSeveralCardsOfOneRankAnsweredTogether) {
   EXPECT_EQ(t.g.t.CommentId, 3);
 }
 
+// Transfer durak after the first discard: the computer led the seven of
+// clubs, the player holds the seven of spades and the trump seven of hearts.
+struct TransferDefence : DurakTable {
+  TransferDefence() : DurakTable(0, 2, Hearts) {
+    Computer({C(Spades, Ten), C(Spades, Six), C(Diamonds, Eight)}).Attacks({C(Clubs, Seven)});
+    Player({C(Spades, Seven), C(Hearts, Seven), C(Diamonds, Ace)}).TrumpCard(C(Hearts, Six));
+    Stock(10);
+    g.t.WhoseTurn = 0;
+    g.t.FirstDiscardDone = 1;
+  }
+};
+
 TEST(DurakTurnFlow, TransferFormLeftClickPassesTheAttackRightClickCovers) {
   {
-    DurakTable t(0, 2, Hearts);
-    t.Computer({C(Spades, Ten), C(Spades, Six), C(Diamonds, Eight)}).Attacks({C(Clubs, Seven)});
-    t.Player({C(Spades, Seven), C(Hearts, Seven), C(Diamonds, Ace)}).TrumpCard(C(Hearts, Six));
-    t.Stock(10);
-    t.g.t.WhoseTurn = 0;
-    t.g.t.FirstDiscardDone = 1;
+    TransferDefence t;
     Click(t, C(Spades, Seven));
     EXPECT_GE(t.SlotOf(2, C(Spades, Seven)), 0) << "the seven of spades passes the attack on";
     EXPECT_EQ(t.g.t.DefendByCover, 1);
   }
   {
-    DurakTable t(0, 2, Hearts);
-    t.Computer({C(Spades, Ten), C(Spades, Six), C(Diamonds, Eight)}).Attacks({C(Clubs, Seven)});
-    t.Player({C(Spades, Seven), C(Hearts, Seven), C(Diamonds, Ace)}).TrumpCard(C(Hearts, Six));
-    t.Stock(10);
-    t.g.t.WhoseTurn = 0;
-    t.g.t.FirstDiscardDone = 1;
+    TransferDefence t;
     Click(t, C(Hearts, Seven), R);
     EXPECT_TRUE(SameCard(t.At(3, 0), C(Hearts, Seven))) << "the trump seven covers";
   }
