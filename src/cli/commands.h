@@ -5,3 +5,4 @@ int RunDeal(int argc, char** argv);
 int RunLayout(int, char**);
 int RunChoose(int, char**);
 int RunSelfPlay(int argc, char** argv);
+int RunPlay(int argc, char** argv);

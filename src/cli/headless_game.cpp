@@ -1,5 +1,9 @@
 #include "cli/headless_game.h"
 
+#include <fstream>
+#include <regex>
+
+#include "persistence/save_record.h"
 #include "persistence/settings_schema.h"
 
 HeadlessGame::HeadlessGame(const Edition& edition, int64_t seed)
@@ -62,4 +66,41 @@ nlohmann::ordered_json OpenedJson(const TTableState& t) {
     rows.push_back(std::move(flags));
   }
   return rows;
+}
+
+void ParseOuterSize(const std::string& option, const std::string& text, WindowGeometry& w) {
+  static const std::regex kSize("([0-9]+)x([0-9]+)");
+  std::smatch m;
+  if (!std::regex_match(text, m, kSize))
+    FailUsage("--" + option + " needs WIDTHxHEIGHT, got '" + text + "'");
+  const auto width = ParseInteger(m[1].str());
+  const auto height = ParseInteger(m[2].str());
+  if (!width || !height) FailUsage("--" + option + " size '" + text + "' is too large");
+  w.outerWidth = static_cast<int32_t>(*width);
+  w.outerHeight = static_cast<int32_t>(*height);
+}
+
+nlohmann::ordered_json TableJson(const Game& g) {
+  const TTableState& t = g.t;
+  nlohmann::ordered_json out;
+  out["VidG"] = t.VidG;
+  out["FormG"] = t.FormG;
+  out["PackSize"] = g.program.PackSize;
+  out["TrumpSuit"] = t.TrumpSuit;
+  out["WhoseTurn"] = t.WhoseTurn;
+  out["GameDecided"] = t.GameDecided;
+  out["CoverIndex"] = t.CoverIndex;
+  out["FirstDiscardDone"] = t.FirstDiscardDone;
+  out["RowCount"] = {t.RowCount[0], t.RowCount[1], t.RowCount[2], t.RowCount[3], t.RowCount[5]};
+  out["rows"] = RowsJson(t);
+  out["opened"] = OpenedJson(t);
+  return out;
+}
+
+void WriteSaveFile(const std::string& path, const Game& g) {
+  const SaveBytes bytes = EncodeSaveRecord(RecordFromTable(g));
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  for (int slot = 0; slot < 2; ++slot)
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  if (!out) FailUsage("cannot write '" + path + "'");
 }

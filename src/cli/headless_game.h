@@ -3,12 +3,12 @@
 #pragma once
 
 #include <memory>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
-#include <nlohmann/json.hpp>
-
 #include "cli/cli_args.h"
+#include "cli/headless_callouts.h"
 #include "core/game.h"
 #include "persistence/settings_store.h"
 
@@ -16,7 +16,7 @@ struct HeadlessGame {
   HeadlessGame(const Edition& edition, int64_t seed);
 
   FixedClock clock;
-  NullCallouts callouts;
+  HeadlessCallouts callouts;  // lays nothing out until a game is attached
   MemoryStore store;
   Game game;
 };
@@ -27,6 +27,16 @@ const Edition& EditionFromArgs(const CliArgs& args);
 void ApplySetOptions(Game& g, const std::vector<std::string>& sets);
 // The (VidG, FormG) pair must be one of the edition's games.
 void SelectGame(Game& g, int64_t vidg, int64_t formg);
+
+// "WxH", both decimal: an outer window size.
+void ParseOuterSize(const std::string& option, const std::string& text, WindowGeometry& w);
+
+// What `deal` prints of a table: the game, the trump, the turn, the rows.
+nlohmann::ordered_json TableJson(const Game& g);
+
+// Writes the table as a save file whose two slots (the undo point and the
+// saved game) both hold it.
+void WriteSaveFile(const std::string& path, const Game& g);
 
 // The grid as JSON: 14 arrays of 52 [suit, rank, present], and the flags.
 nlohmann::ordered_json RowsJson(const TTableState& t);

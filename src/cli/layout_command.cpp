@@ -13,19 +13,6 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-// "WxH", both decimal.
-void ParseOuterSize(const std::string& text, WindowGeometry& w) {
-  static const std::regex kSize("([0-9]+)x([0-9]+)");
-  std::smatch m;
-  if (!std::regex_match(text, m, kSize))
-    FailUsage("--outer needs WIDTHxHEIGHT, got '" + text + "'");
-  const auto width = ParseInteger(m[1].str());
-  const auto height = ParseInteger(m[2].str());
-  if (!width || !height) FailUsage("--outer size '" + text + "' is too large");
-  w.outerWidth = static_cast<int32_t>(*width);
-  w.outerHeight = static_cast<int32_t>(*height);
-}
-
 // "a,b,c": three row-0 slots, -1 for none.
 std::array<int32_t, 3> ParsePassSlots(const std::string& text) {
   std::array<int32_t, 3> slots{};
@@ -118,7 +105,7 @@ int RunLayout(int argc, char** argv) {
       {"vidg", "formg", "seed", "edition", "set", "outer", "client-height", "pass-slots"}, {"set"});
   const Edition& edition = EditionFromArgs(args);
   WindowGeometry window;
-  ParseOuterSize(args.Required("outer"), window);
+  ParseOuterSize("outer", args.Required("outer"), window);
   window.clientHeight = static_cast<int32_t>(args.RequiredInt("client-height"));
   std::array<int32_t, 3> passSlots{-1, -1, -1};
   if (const auto text = args.Get("pass-slots")) passSlots = ParsePassSlots(*text);

@@ -14,5 +14,6 @@ int main(int argc, char** argv) {
   if (command == "selfplay") return RunSelfPlay(argc, argv);
   if (command == "layout") return RunLayout(argc, argv);
   if (command == "choose") return RunChoose(argc, argv);
+  if (command == "play") return RunPlay(argc, argv);
   FailUsage("unknown command '" + command + "'");
 }

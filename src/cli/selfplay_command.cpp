@@ -1,11 +1,12 @@
-// kalvenar-cli selfplay: whole games of durak, computer against the player
-// bot, with every action checked; prints the results and the speed.
+// kalvenar-cli selfplay: whole games of the chosen game, the computer against
+// the player bot (or, in patience, a bot alone), with every action checked;
+// prints the results and the speed.
 #include <chrono>
 #include <iostream>
 
 #include "cli/commands.h"
 #include "cli/headless_game.h"
-#include "durak/self_play.h"
+#include "play/self_play.h"
 
 int RunSelfPlay(int argc, char** argv) {
   const CliArgs args(argc, argv, 2,
@@ -18,7 +19,7 @@ int RunSelfPlay(int argc, char** argv) {
   Game& g = h.game;
   ApplySetOptions(g, args.All("set"));
   SelectGame(g, args.RequiredInt("vidg"), args.RequiredInt("formg"));
-  if (!IsDurak(g.kind())) FailUsage("selfplay plays the durak kinds (VidG 0 to 4)");
+  if (!SelfPlaySupported(g.kind())) FailUsage("selfplay does not play this game yet");
   g.t.Options.Animation = 0;  // nothing to watch
 
   SelfPlayConfig config;
@@ -33,7 +34,7 @@ int RunSelfPlay(int argc, char** argv) {
   if (const auto checks = args.Get("no-checks")) config.checkTable = *checks != "1";
 
   const auto start = std::chrono::steady_clock::now();
-  const SelfPlayReport r = PlayDurakGames(g, h.clock, config);
+  const SelfPlayReport r = RunSelfPlay(g, h.clock, config);
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 

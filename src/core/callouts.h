@@ -19,6 +19,7 @@ struct CardFlight {
 // The game message box: the text, its top-left screen position, and whether
 // it asks a question (OK / Cancel) instead of just informing.
 struct GameMessageBox {
+  int code = -1;  // which of the coded messages it shows
   std::string text;
   int left = 0;
   int top = 0;

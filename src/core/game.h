@@ -36,6 +36,9 @@ class Game {
   ICallouts* out;
   const IClock* clock;
   ISettingsStore* store = nullptr;  // none in tests that do not need one
+  // A game ended during the action being carried out: the mid end deals the
+  // next one when the action is over (ScheduleNewGame).
+  bool newGameDue = false;
 
   Kind kind() const { return edition->KindOf(t.VidG); }
   bool NetworkGame() const { return program.NetRole != -1; }

@@ -52,6 +52,7 @@ std::string GameMessageText(int code, int lang) {
 
 GameMessageBox BuildGameMessage(const Game& g, int code, int prefix) {
   GameMessageBox box;
+  box.code = code;
   if (code < 0 || code >= kGameMessageCount) return box;
   const MessageEntry& m = kMessages[code];
   const bool english = g.program.Lang == 1;

@@ -2,8 +2,6 @@
 
 #include "core/hand_order.h"
 #include "core/solo_deals.h"
-#include "table/deal_and_start.h"
-#include "persistence/statistics.h"
 
 namespace {
 
@@ -174,7 +172,12 @@ void DealAlone(Game& g) {
   } else {
     DealSoloLayout(g);
   }
-  if (IsPatience(k)) SettlePreviousPatience(g);
+  if (IsPatience(k)) {
+    // A patience deal is under way from its first card; nothing is picked.
+    g.t.PatienceResult = 0;
+    g.t.Picked = 0;
+    RecountPiles(g);
+  }
 }
 
 }  // namespace
@@ -215,17 +218,6 @@ void RecountPiles(Game& g) {
   }
 }
 
-void SettlePreviousPatience(Game& g) {
-  TTableState& t = g.t;
-  TResult& result = t.Stats[t.VidG];
-  if (t.PatienceResult == 1) result.Wins += 1;
-  if (t.PatienceResult == 0) result.Losses += 1;
-  WriteStatistics(g);
-  t.PatienceResult = 0;
-  t.Picked = 0;
-  RecountPiles(g);
-}
-
 void DealOnly(Game& g) {
   if (IsCardGame(g.kind())) {
     DealCardGame(g);
@@ -234,13 +226,4 @@ void DealOnly(Game& g) {
   }
 }
 
-void NewGame(Game& g) {
-  DealOnly(g);
-  if (!IsCardGame(g.kind())) {
-    g.out->UpdateStatusBar();
-    DealAndStart(g);
-    return;
-  }
-  // In a network game the session sends or awaits the deal instead.
-  if (!g.NetworkGame()) DealAndStart(g);
-}
+void ScheduleNewGame(Game& g) { g.newGameDue = true; }

@@ -3,10 +3,10 @@
 #include <array>
 
 #include "core/hand_order.h"
-#include "core/move_card.h"
 #include "durak/beats.h"
 #include "durak/computer_player.h"
 #include "durak/swindle.h"
+#include "table/move_card.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 
 #include "commentary/comment.h"
 #include "core/hand_order.h"
-#include "core/move_card.h"
 #include "durak/beats.h"
 #include "durak/computer_player.h"
 #include "durak/endgame_tables.h"
 #include "durak/trump_exchange.h"
+#include "table/move_card.h"
 
 void ShowLowestTrump(Game& g) {
   const TTableState& t = g.t;

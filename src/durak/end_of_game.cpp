@@ -78,7 +78,7 @@ void CountResultAndDealAgain(Game& g, DurakResult result) {
   if (result == DurakResult::Draw) r.Draws += 1;
   WriteStatistics(g);
   g.out->UpdateStatusBar();
-  NewGame(g);
+  ScheduleNewGame(g);
 }
 
 bool CheckEndOfGame(Game& g) {

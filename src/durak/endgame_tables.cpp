@@ -4,9 +4,9 @@
 #include <span>
 
 #include "core/hand_order.h"
-#include "core/move_card.h"
 #include "durak/computer_player.h"
 #include "durak/endgame_hands.h"
+#include "table/move_card.h"
 
 namespace endgame {
 namespace {

@@ -4,10 +4,10 @@
 #include "commentary/sound.h"
 #include "core/game_message.h"
 #include "core/hand_order.h"
-#include "core/move_card.h"
 #include "core/new_game.h"
 #include "durak/swindle.h"
 #include "persistence/statistics.h"
+#include "table/move_card.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ void EndGuessing(Game& g) {
   t.GuessMode = 0;
   WriteStatistics(g);
   g.out->UpdateStatusBar();
-  NewGame(g);
+  ScheduleNewGame(g);
 }
 
 }  // namespace

@@ -166,11 +166,3 @@ BotAction ChooseBotAction(Game& g, const BotStyle& bot) {
   if (t.WhoseTurn == 0) return Defend(g, bot);
   return {};
 }
-
-void PerformBotAction(Game& g, const BotAction& action) {
-  if (action.type == BotAction::Move) {
-    MoveButtonClick(g);
-  } else {
-    OnHandCardClick(g, action.slot, action.button);
-  }
-}

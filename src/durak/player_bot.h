@@ -4,6 +4,7 @@
 // answer into the click or Move press a person would make.
 #pragma once
 
+#include "core/bot_style.h"
 #include "core/game.h"
 #include "durak/turn_flow.h"
 
@@ -13,12 +14,4 @@ struct BotAction {
   MouseButton button = MouseButton::Left;
 };
 
-struct BotStyle {
-  int style = 5;  // personality the bot plays with
-  int level = 1;
-};
-
 BotAction ChooseBotAction(Game& g, const BotStyle& bot);
-
-// Carries the action out through the same handlers the window uses.
-void PerformBotAction(Game& g, const BotAction& action);

@@ -1,13 +1,13 @@
 #include "durak/player_moves.h"
 
 #include "commentary/comment.h"
-#include "core/move_card.h"
 #include "durak/beats.h"
 #include "durak/computer_player.h"
 #include "durak/end_of_game.h"
 #include "durak/reverse_penalty.h"
 #include "durak/trick_end.h"
 #include "durak/turn_flow.h"
+#include "table/move_card.h"
 
 namespace {
 

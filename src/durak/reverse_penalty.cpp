@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "core/move_card.h"
 #include "durak/beats.h"
 #include "durak/computer_player.h"
 #include "durak/trick_end.h"
+#include "table/move_card.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "durak/trick_moves.h"
 
-#include "core/move_card.h"
 #include "durak/beats.h"
+#include "table/move_card.h"
 
 namespace {
 

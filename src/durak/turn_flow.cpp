@@ -3,7 +3,6 @@
 
 #include "commentary/comment.h"
 #include "core/hand_order.h"
-#include "core/move_card.h"
 #include "durak/beats.h"
 #include "durak/computer_player.h"
 #include "durak/durak_start.h"
@@ -13,6 +12,7 @@
 #include "durak/reverse_penalty.h"
 #include "durak/trick_end.h"
 #include "durak/trick_moves.h"
+#include "table/move_card.h"
 
 namespace {
 

@@ -1,14 +1,7 @@
-// Mouse play. The window hands over its four mouse events with the pointer
-// position in client pixels; the game kind decides where each one goes:
-//   - the card games and Memory move on the release of the button over a
-//     card, after the hit test has named it;
-//   - the patience games and Hearts act on the left press, using the place
-//     the hit test of the last mouse move found;
-//   - Scarf drags cards from the press to the release, Prisoner frees a
-//     prisoner on the release, and Scarf and Solitaire send a card to its
-//     foundation on a double click.
-// Every move of the mouse runs the hit test, so the pointer shows the hand
-// over whatever can be taken.
+// The mechanics of mouse play that every game shares: the hit test with
+// the pointer shape it asks for, the lit card of the player's hand, and
+// Scarf's lifted run following the pointer. Where each mouse event goes is
+// the mid end's routing (play/pointer_routing.h).
 #pragma once
 
 #include <cstdint>
@@ -16,11 +9,6 @@
 #include "core/game.h"
 
 enum class PointerButton { Left, Right, Middle };
-
-void FormMouseDown(Game& g, PointerButton button, int32_t x, int32_t y);
-void FormMouseUp(Game& g, PointerButton button, int32_t x, int32_t y);
-void FormMouseMove(Game& g, int32_t x, int32_t y);
-void FormDblClick(Game& g);
 
 // The hit test of the game being played; shows the pointer it asks for and
 // returns HitIndex.
@@ -34,38 +22,3 @@ void HoverHand(Game& g);
 void StartDrag(Game& g, int32_t x, int32_t y);
 // Moves the lifted run with the pointer to (x, y).
 void DragStep(Game& g, int32_t x, int32_t y);
-
-// Where the events go, for each kind of game.
-enum class PressAction {
-  None,
-  BackEffect,  // card games: the moves happen on release
-  ScarfPress,
-  SolitairePress,
-  KerchiefPress,
-  PairsPress,
-  BardPress,
-  PiramidaPress,
-  PrisonerPress,
-  TwoByTwoPress,
-  OldFriendPress,
-  ClockPress,
-  JokerPress,
-  PaganiniPress,
-  CrossPress,
-  FirTreesPress,
-  StreetPress,
-  HeartsPress,
-};
-PressAction PressRoute(Kind kind, PointerButton button);
-
-enum class ReleaseAction {
-  None,
-  ScarfDrop,
-  PrisonerRelease,
-  CardMove,  // the move of the card under the pointer (card games, Memory)
-};
-ReleaseAction ReleaseRoute(Kind kind);
-
-// Who takes the card the release named.
-enum class CardMoveTarget { Guess, Durak, Czech, Eights, Nine, Memory, None };
-CardMoveTarget CardMoveRoute(const Game& g);

@@ -6,7 +6,7 @@
 #include <QObject>
 #include <functional>
 
-#include "table/shortcuts.h"
+#include "play/shortcuts.h"
 
 class QKeyEvent;
 

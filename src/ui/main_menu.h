@@ -10,7 +10,7 @@
 #include <functional>
 
 #include "core/edition.h"
-#include "core/game_switch.h"
+#include "play/game_switch.h"
 
 class QAction;
 class QMenu;

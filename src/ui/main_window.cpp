@@ -15,11 +15,12 @@
 
 #include "commentary/comment.h"
 #include "commentary/status_bar.h"
-#include "core/game_switch.h"
 #include "core/new_game.h"
-#include "durak/turn_flow.h"
 #include "persistence/settings.h"
 #include "persistence/settings_schema.h"
+#include "play/buttons.h"
+#include "play/game_switch.h"
+#include "play/new_game.h"
 #include "ui/artwork/artwork.h"
 #include "ui/qt_settings_store.h"
 #include "ui/sound_player.h"
@@ -317,8 +318,8 @@ bool TForm1::ReadyForPlayer() const {
 
 void TForm1::MoveButtonClicked() {
   Game& g = game_;
-  if (!ReadyForPlayer() || !IsDurak(g.kind()) || g.t.GuessMode != 0) return;
-  MoveButtonClick(g);
+  if (!ReadyForPlayer()) return;
+  PressMoveButton(g);
 }
 
 void TForm1::WriteWindowGeometry() {

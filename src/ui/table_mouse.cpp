@@ -1,7 +1,7 @@
 // The mouse over the table, handed to the engine's routing with the pointer
 // in the table's pixels. Nothing is taken while the first deal is not made
 // or a game message box is up.
-#include "patience/pointer_input.h"
+#include "play/pointer_routing.h"
 #include "ui/card_animator.h"
 #include "ui/main_window.h"
 

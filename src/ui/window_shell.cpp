@@ -11,8 +11,8 @@
 #include <QStatusBar>
 #include <QUrl>
 
-#include "core/game_switch.h"
-#include "table/shortcuts.h"
+#include "play/game_switch.h"
+#include "play/shortcuts.h"
 #include "ui/help_window.h"
 #include "ui/keyboard.h"
 #include "ui/main_menu.h"

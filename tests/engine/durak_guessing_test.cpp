@@ -2,6 +2,7 @@
 
 #include "durak/guessing_game.h"
 #include "durak_table.h"
+#include "play/new_game.h"
 
 namespace {
 
@@ -34,6 +35,7 @@ TEST(GuessingGame, AFirstRightGuessCountsOneWinAndNoLoss) {
   t.g.t.SwindleCount = 1;
   StartGuessing(t.g);
   GuessClick(t.g, t.PlayerSlotOf(C(Spades, Queen)));
+  DealScheduledGame(t.g);
   EXPECT_EQ(t.g.t.Stats[0].Wins, 1);
   EXPECT_EQ(t.g.t.Stats[0].Losses, 0);
   EXPECT_EQ(t.g.t.GuessMode, 0) << "a new game follows";

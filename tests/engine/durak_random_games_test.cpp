@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/catalogue.h"
-#include "durak/self_play.h"
+#include "play/self_play_durak.h"
 #include "test_game.h"
 
 namespace {

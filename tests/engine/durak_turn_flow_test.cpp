@@ -3,6 +3,7 @@
 #include "durak/end_of_game.h"
 #include "durak/turn_flow.h"
 #include "durak_table.h"
+#include "play/new_game.h"
 
 namespace {
 
@@ -13,6 +14,7 @@ void Click(DurakTable& t, const TCard& c, MouseButton b = L) {
   const int slot = t.SlotOf(1, c);
   ASSERT_GE(slot, 0) << "the player holds no such card";
   OnHandCardClick(t.g, slot, b);
+  DealScheduledGame(t.g);  // as the mid end does after every action
 }
 
 TEST(DurakTurnFlow, SimpleFormDiscardsTheCoveredLeadAtOnceAndThePlayerLeads) {

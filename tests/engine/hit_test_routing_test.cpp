@@ -10,7 +10,7 @@
 #include "durak/guessing_game.h"
 #include "durak_table.h"
 #include "patience/back_effect.h"
-#include "patience/pointer_input.h"
+#include "play/pointer_routing.h"
 #include "table/layout.h"
 
 namespace {

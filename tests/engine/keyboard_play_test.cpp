@@ -1,11 +1,11 @@
-#include "table/keyboard_play.h"
+#include "play/keyboard_play.h"
 
 #include <gtest/gtest.h>
 
 #include "durak_table.h"
 #include "patience/hit_test.h"
+#include "play/shortcuts.h"
 #include "table/layout.h"
-#include "table/shortcuts.h"
 
 namespace {
 

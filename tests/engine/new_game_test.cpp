@@ -1,10 +1,12 @@
+#include "core/new_game.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
 
 #include "core/catalogue.h"
 #include "core/hand_order.h"
-#include "core/new_game.h"
+#include "play/new_game.h"
 #include "test_game.h"
 
 namespace {
@@ -319,13 +321,13 @@ TEST(PatienceResult, AWonDealCountsAWinAnAbandonedOneALossASwitchNothing) {
   Game& g = tg.g;
   tg.Select(12, 0);
   g.t.PatienceResult = -1;  // just switched here
-  DealOnly(g);
+  NewGame(g);
   EXPECT_EQ(g.t.Stats[12].Wins + g.t.Stats[12].Losses, 0);
   EXPECT_EQ(g.t.PatienceResult, 0);
-  DealOnly(g);  // abandoned
+  NewGame(g);  // abandoned
   EXPECT_EQ(g.t.Stats[12].Losses, 1);
   g.t.PatienceResult = 1;  // won
-  DealOnly(g);
+  NewGame(g);
   EXPECT_EQ(g.t.Stats[12].Wins, 1);
   EXPECT_EQ(g.t.Stats[12].Losses, 1);
   EXPECT_EQ(*tg.store.Read("S_My_bard"), 1);

@@ -1,4 +1,4 @@
-#include "table/shortcuts.h"
+#include "play/shortcuts.h"
 
 #include <gtest/gtest.h>
 

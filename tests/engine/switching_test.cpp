@@ -5,10 +5,11 @@
 #include <vector>
 
 #include "core/catalogue.h"
-#include "core/game_switch.h"
 #include "core/hand_order.h"
 #include "core/new_game.h"
 #include "persistence/settings.h"
+#include "play/game_switch.h"
+#include "play/new_game.h"
 #include "test_game.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "durak/player_bot.h"
+#include "play/self_play_durak.h"
 #include "ui/card_animator.h"
 #include "ui/main_window.h"
 

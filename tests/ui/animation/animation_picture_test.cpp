@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "core/new_game.h"
+#include "play/new_game.h"
 #include "play_window.h"
 
 namespace {

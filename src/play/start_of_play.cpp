@@ -1,4 +1,4 @@
-#include "table/deal_and_start.h"
+#include "play/start_of_play.h"
 
 #include "commentary/comment.h"
 #include "durak/durak_start.h"

@@ -1,7 +1,9 @@
-#include "durak/self_play.h"
+#include "play/self_play_durak.h"
 
-#include "core/new_game.h"
 #include "durak/table_invariants.h"
+#include "play/buttons.h"
+#include "play/new_game.h"
+#include "play/pointer_routing.h"
 
 namespace {
 
@@ -27,15 +29,25 @@ uint64_t Fingerprint(const Game& g) {
 
 }  // namespace
 
+void PerformBotAction(Game& g, const BotAction& action) {
+  if (action.type == BotAction::Move) {
+    PressMoveButton(g);
+  } else {
+    RunCardMove(g, action.slot,
+                action.button == MouseButton::Right ? PointerButton::Right : PointerButton::Left);
+    DealScheduledGame(g);
+  }
+}
+
 bool ActSomehow(Game& g, const BotStyle& bot) {
   const uint64_t before = Fingerprint(g);
   PerformBotAction(g, ChooseBotAction(g, bot));
   if (Fingerprint(g) != before) return true;
-  MoveButtonClick(g);
+  PressMoveButton(g);
   if (Fingerprint(g) != before) return true;
   for (int s = 0; s < g.t.RowCount[1]; ++s) {
     for (MouseButton b : {MouseButton::Left, MouseButton::Right}) {
-      OnHandCardClick(g, s, b);
+      PerformBotAction(g, {BotAction::Click, s, b});
       if (Fingerprint(g) != before) return true;
     }
   }

@@ -51,9 +51,6 @@ KeyPlayResponse AfterEnter(Game& g, int32_t pointerX);
 KeyPlayResponse LatchCtrl(Game& g);
 KeyPlayResponse ReleaseCtrl(Game& g);
 
-// The Move button's action of the game being played.
-void PressMoveButton(Game& g);
-
 // Edition 2.84's Memory: the selection steps over the grid of 4 rows of 9,
 // wrapping within a row and from the last row to the first.
 enum class GridStep { Left, Right, Up, Down };

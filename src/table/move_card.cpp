@@ -1,4 +1,4 @@
-#include "core/move_card.h"
+#include "table/move_card.h"
 
 #include "commentary/sound.h"
 #include "core/hand_order.h"

@@ -1,14 +1,12 @@
-#include "table/keyboard_play.h"
+#include "play/keyboard_play.h"
 
 #include <algorithm>
 
-#include "durak/guessing_game.h"
-#include "durak/turn_flow.h"
-#include "games/czech_durak.h"
-#include "games/eights.h"
-#include "games/nine.h"
 #include "patience/memory.h"
 #include "patience/pointer_input.h"
+#include "play/buttons.h"
+#include "play/new_game.h"
+#include "play/pointer_routing.h"
 #include "table/layout.h"
 
 namespace {
@@ -53,27 +51,14 @@ bool CoversRatherThanTransfers(const Game& g, int slot) {
 
 // The card goes where a release of the button over it would send it. Whether
 // a card of the lead's rank transfers is left to durak's own rules (which
-// know when the first round may not be transferred).
+// know when the first round may not be transferred); Ctrl makes it cover,
+// as the right button does.
 void PlayCardOfHand(Game& g, int slot) {
-  switch (CardMoveRoute(g)) {
-    case CardMoveTarget::Guess:
-      return GuessClick(g, slot);
-    case CardMoveTarget::Durak:
-      if (CoversRatherThanTransfers(g, slot)) {
-        g.t.DefendByCover = 1;
-        return OnHandCardClick(g, slot, MouseButton::Right);
-      }
-      return OnHandCardClick(g, slot, MouseButton::Left);
-    case CardMoveTarget::Czech:
-      return CzechPlayerMove(g, slot);
-    case CardMoveTarget::Eights:
-      return EightsPlayerMove(g, slot);
-    case CardMoveTarget::Nine:
-      return NinePlayerMove(g, slot);
-    case CardMoveTarget::Memory:
-    case CardMoveTarget::None:
-      return;
+  if (CardMoveRoute(g) == CardMoveTarget::Durak && CoversRatherThanTransfers(g, slot)) {
+    g.t.DefendByCover = 1;
+    return RunCardMove(g, slot, PointerButton::Right);
   }
+  RunCardMove(g, slot, PointerButton::Left);
 }
 
 // The card of a hand of m cards whose span holds the pointer's x, or -1.
@@ -168,6 +153,7 @@ KeyPlayResponse PlaySelectedCard(Game& g, int32_t pointerX) {
   if (slot < 0 || slot >= n) return {};
   PlayCardOfHand(g, slot);
   g.t.CtrlLatch = 0;
+  DealScheduledGame(g);
   // A refused card leaves everything as it was.
   if (HandSize(g) == n) return {};
   return KeepPointerOnHand(g, n, pointerX);
@@ -191,10 +177,6 @@ KeyPlayResponse LatchCtrl(Game& g) {
 KeyPlayResponse ReleaseCtrl(Game& g) {
   g.t.CtrlLatch = 0;
   return Finish(g, std::nullopt);
-}
-
-void PressMoveButton(Game& g) {
-  if (IsDurak(g.kind())) MoveButtonClick(g);
 }
 
 KeyPlayResponse StepMemorySelection(Game& g, GridStep step) {
@@ -230,5 +212,6 @@ KeyPlayResponse TurnSelectedMemoryCard(Game& g) {
     return Finish(g, std::nullopt);
   }
   MemoryTurn(g, slot);
+  DealScheduledGame(g);
   return Finish(g, std::nullopt);
 }

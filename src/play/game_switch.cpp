@@ -1,4 +1,4 @@
-#include "core/game_switch.h"
+#include "play/game_switch.h"
 
 #include <algorithm>
 #include <utility>
@@ -7,6 +7,7 @@
 #include "core/hand_order.h"
 #include "core/new_game.h"
 #include "persistence/settings.h"
+#include "play/new_game.h"
 
 namespace {
 

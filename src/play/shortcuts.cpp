@@ -1,10 +1,11 @@
-#include "table/shortcuts.h"
+#include "play/shortcuts.h"
 
 #include "commentary/comment.h"
-#include "core/game_switch.h"
 #include "core/hand_order.h"
 #include "core/new_game.h"
 #include "persistence/settings.h"
+#include "play/game_switch.h"
+#include "play/new_game.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <cstdint>
 
 #include "core/game.h"
-#include "table/keyboard_play.h"
+#include "play/keyboard_play.h"
 
 enum class ShortcutKey {
   F1,

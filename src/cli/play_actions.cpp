@@ -1,0 +1,197 @@
+#include "cli/play_actions.h"
+
+#include <optional>
+#include <regex>
+
+#include "cli/cli_args.h"
+#include "patience/hit_test.h"
+#include "play/buttons.h"
+#include "play/pointer_routing.h"
+#include "play/shortcuts.h"
+#include "table/layout.h"
+
+namespace {
+
+struct Point {
+  int32_t x = 0, y = 0;
+};
+
+// The hit test names a card by HitIndex in the card games (a card of the
+// player's hand, row 1) and in Hearts (the player's row 0), and by HitRow and
+// HitSlot everywhere else.
+bool Names(const TTableState& probe, Kind kind, int row, int slot) {
+  if (probe.HitIndex == -1) return false;
+  if (IsCardGame(kind)) return row == 1 && probe.HitIndex == slot;
+  if (kind == Kind::Hearts) return row == 0 && probe.HitSlot == slot;
+  return probe.HitRow == row && probe.HitSlot == slot;
+}
+
+bool PointNames(const Game& g, int row, int slot, Point p) {
+  TTableState probe = g.t;  // the hit test writes its findings; the table keeps its own
+  HitTest(probe, g.kind(), p.x, p.y);
+  return Names(probe, g.kind(), row, slot);
+}
+
+// Where the layout puts the card: the middle of its face first, then a few
+// points towards its top-left corner, which later cards of a fan leave open.
+std::vector<Point> LikelyPoints(const Game& g, int row, int slot) {
+  const TTableState& t = g.t;
+  std::vector<Point> points;
+  if (IsCardGame(g.kind()) && row == 1) {
+    const int n = std::clamp(t.RowCount[1], 0, kSlots);
+    if (slot < n) {
+      const TRect box = HandCardBox(t, n, slot);
+      points.push_back({(box.Left + box.Right) / 2, (box.Top + box.Bottom) / 2});
+    }
+    return points;
+  }
+  const int32_t x = t.CardX[row][slot];
+  const int32_t y = t.CardY[row][slot];
+  for (const Point d : {Point{35, 48}, Point{8, 8}, Point{35, 8}, Point{8, 48}, Point{60, 8}})
+    points.push_back({x + d.x, y + d.y});
+  return points;
+}
+
+std::optional<Point> FindPointNaming(const Game& g, int row, int slot) {
+  for (const Point p : LikelyPoints(g, row, slot))
+    if (PointNames(g, row, slot, p)) return p;
+  // Anywhere on the table, for cards the layout places in ways of their own.
+  const WindowGeometry w =
+      EffectiveWindow({g.out->MainWindowRect().width, g.out->MainWindowRect().height, 0});
+  for (int32_t y = 1; y < w.outerHeight; y += 2)
+    for (int32_t x = 1; x < w.outerWidth; x += 2)
+      if (PointNames(g, row, slot, {x, y})) return Point{x, y};
+  return std::nullopt;
+}
+
+// A drop place need not hold a card (an empty column): the hit test may name
+// it, else its place on the layout is taken.
+Point DropPoint(const Game& g, int row, int slot) {
+  if (const auto p = FindPointNaming(g, row, slot)) return *p;
+  const int32_t x = g.t.CardX[row][slot];
+  const int32_t y = g.t.CardY[row][slot];
+  if (x <= 0 && y <= 0)
+    FailUsage("no place of the table is card " + std::to_string(row) + ":" + std::to_string(slot));
+  return {x + kCardWidth / 2, y + kCardHeight / 2};
+}
+
+Point CardPoint(const Game& g, int row, int slot) {
+  const auto p = FindPointNaming(g, row, slot);
+  if (!p)
+    FailUsage("no point of the table names card " + std::to_string(row) + ":" +
+              std::to_string(slot));
+  return *p;
+}
+
+void MoveTo(Game& g, Point p, PlayPointer& pointer) {
+  FormMouseMove(g, p.x, p.y);
+  pointer = {p.x, p.y};
+}
+
+void Click(Game& g, Point p, PointerButton button, PlayPointer& pointer) {
+  MoveTo(g, p, pointer);
+  FormMouseDown(g, button, p.x, p.y);
+  FormMouseUp(g, button, p.x, p.y);
+}
+
+// A double click as the window receives it: press, release, then the second
+// press arriving as a double click, and its release.
+void DoubleClick(Game& g, Point p, PlayPointer& pointer) {
+  Click(g, p, PointerButton::Left, pointer);
+  FormMouseDown(g, PointerButton::Left, p.x, p.y);
+  FormDblClick(g);
+  FormMouseUp(g, PointerButton::Left, p.x, p.y);
+}
+
+void Drag(Game& g, Point from, Point to, PlayPointer& pointer) {
+  MoveTo(g, from, pointer);
+  FormMouseDown(g, PointerButton::Left, from.x, from.y);
+  MoveTo(g, {(from.x + to.x) / 2, (from.y + to.y) / 2}, pointer);
+  MoveTo(g, to, pointer);
+  FormMouseUp(g, PointerButton::Left, to.x, to.y);
+}
+
+std::optional<ShortcutKey> KeyNamed(const std::string& name) {
+  static const std::pair<const char*, ShortcutKey> kKeys[] = {
+      {"Left", ShortcutKey::Left},  {"Right", ShortcutKey::Right},  {"Up", ShortcutKey::Up},
+      {"Down", ShortcutKey::Down},  {"Return", ShortcutKey::Enter}, {"Ctrl", ShortcutKey::Ctrl},
+      {"End", ShortcutKey::End},    {"F7", ShortcutKey::F7},        {"Minus", ShortcutKey::Minus},
+      {"Equal", ShortcutKey::Plus},
+  };
+  for (const auto& [n, key] : kKeys)
+    if (name == n) return key;
+  return std::nullopt;
+}
+
+void PressKey(Game& g, ShortcutKey key, PlayPointer& pointer) {
+  // The Move button holds the keyboard focus in the card games, so Return
+  // presses it there.
+  const KeyContext context{pointer.x, IsCardGame(g.kind())};
+  const KeyResponse r = KeyboardShortcut(g, key, context);
+  if (r.play.pointer) pointer = {r.play.pointer->x, r.play.pointer->y};
+}
+
+int32_t Number(const std::string& text, const std::string& action) {
+  const auto v = ParseInteger(text);
+  if (!v) FailUsage("bad number in action '" + action + "'");
+  return static_cast<int32_t>(*v);
+}
+
+int32_t Slot(const std::string& text, int32_t limit, const std::string& action) {
+  const int32_t v = Number(text, action);
+  if (v < 0 || v >= limit) FailUsage("row or slot out of range in action '" + action + "'");
+  return v;
+}
+
+}  // namespace
+
+void ApplyPlayAction(Game& g, const std::string& action, PlayPointer& pointer) {
+  static const std::regex kPointerEvent(
+      "(press|release|moveto|rpress|rrelease|dbl):(-?[0-9]+),(-?[0-9]+)");
+  static const std::regex kCardEvent("(click|rclick|dblclick):([0-9]+):([0-9]+)");
+  static const std::regex kDrag("drag:([0-9]+):([0-9]+):([0-9]+):([0-9]+)");
+  static const std::regex kSuit("suit:([0-9]+)");
+  static const std::regex kKey("key:([A-Za-z0-9]+)");
+  std::smatch m;
+  if (std::regex_match(action, m, kPointerEvent)) {
+    const std::string kind = m[1].str();
+    const int32_t x = Number(m[2].str(), action);
+    const int32_t y = Number(m[3].str(), action);
+    pointer = {x, y};
+    if (kind == "press") FormMouseDown(g, PointerButton::Left, x, y);
+    if (kind == "release") FormMouseUp(g, PointerButton::Left, x, y);
+    if (kind == "rpress") FormMouseDown(g, PointerButton::Right, x, y);
+    if (kind == "rrelease") FormMouseUp(g, PointerButton::Right, x, y);
+    if (kind == "moveto") FormMouseMove(g, x, y);
+    if (kind == "dbl") {
+      FormMouseDown(g, PointerButton::Left, x, y);
+      FormDblClick(g);
+    }
+    return;
+  }
+  if (std::regex_match(action, m, kCardEvent)) {
+    const Point p = CardPoint(g, Slot(m[2].str(), kRows, action), Slot(m[3].str(), kSlots, action));
+    if (m[1] == "click") Click(g, p, PointerButton::Left, pointer);
+    if (m[1] == "rclick") Click(g, p, PointerButton::Right, pointer);
+    if (m[1] == "dblclick") DoubleClick(g, p, pointer);
+    return;
+  }
+  if (std::regex_match(action, m, kDrag)) {
+    const Point from =
+        CardPoint(g, Slot(m[1].str(), kRows, action), Slot(m[2].str(), kSlots, action));
+    const Point to =
+        DropPoint(g, Slot(m[3].str(), kRows, action), Slot(m[4].str(), kSlots, action));
+    Drag(g, from, to, pointer);
+    return;
+  }
+  if (action == "button") return PressMoveButton(g);
+  if (std::regex_match(action, m, kSuit)) return PressSuitButton(g, Slot(m[1].str(), 4, action));
+  if (std::regex_match(action, m, kKey)) {
+    const auto key = KeyNamed(m[1].str());
+    if (!key) FailUsage("unknown key in action '" + action + "'");
+    return PressKey(g, *key, pointer);
+  }
+  if (action == "undo" || action == "save" || action == "restore")
+    FailUsage("action '" + action + "': saving and restoring are not built yet");
+  FailUsage("unknown action '" + action + "'");
+}

@@ -1,0 +1,17 @@
+#include "play/buttons.h"
+
+#include "durak/turn_flow.h"
+#include "play/new_game.h"
+
+void PressMoveButton(Game& g) {
+  // The guessing game takes only cards.
+  if (g.t.GuessMode != 0) return;
+  const Kind k = g.kind();
+  if (IsDurak(k)) MoveButtonClick(g);
+  DealScheduledGame(g);
+}
+
+void PressSuitButton(Game& g, int suit) {
+  if (suit < 0 || suit > 3 || g.t.GuessMode != 0) return;
+  DealScheduledGame(g);
+}

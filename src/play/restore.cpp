@@ -1,0 +1,67 @@
+#include "play/restore.h"
+
+#include "commentary/comment.h"
+#include "core/hand_order.h"
+#include "core/new_game.h"
+#include "persistence/settings.h"
+#include "play/game_switch.h"
+
+namespace {
+
+void PutBackFields(TTableState& t, const SaveRecord& r) {
+  // A selection is only put back when one is shown now: the pointer is not
+  // moved onto a card the player has not been looking at.
+  if (t.HitIndex != -1) t.HitIndex = r.HitIndex;
+  t.CzechPointsPlayer = r.CzechPointsPlayer;
+  t.CzechPointsComputer = r.CzechPointsComputer;
+  t.SourceSlot = r.SourceSlot;
+  t.SecondSlot = r.SecondSlot;
+  t.LeadInProgress = r.LeadInProgress;
+  t.CtrlLatch = r.CtrlLatch;
+  t.CoverIndex = r.CoverIndex;
+  t.TrumpSuit = r.TrumpSuit;
+  t.VidG = r.VidG;
+  t.FormG = r.FormG;
+  t.WhoseTurn = r.WhoseTurn;
+  t.FirstDiscardDone = r.FirstDiscardDone;
+  t.CardGrid = r.Cards;
+  t.Opened = r.Opened;
+}
+
+void RecountForKind(Game& g) {
+  TTableState& t = g.t;
+  const Kind k = g.kind();
+  if (k == Kind::Nine) {
+    // Nine keeps its suit rows where they lie; only the hands are ordered.
+    t.RowCount[1] = OrderRow(g, 1);
+    t.RowCount[0] = OrderRow(g, 0);
+  } else if (IsCardGame(k)) {
+    CountRows(g);
+  } else if (!IsMemory(k)) {
+    t.Picked = 0;
+    t.HitRow = -1;
+    t.HitSlot = -1;
+    RecountPiles(g);
+  }
+}
+
+}  // namespace
+
+std::optional<TablePoint> TakeInRecord(Game& g, const SaveRecord& record) {
+  TTableState& t = g.t;
+  PutBackFields(t, record);
+  SetGame(g, t.FormG, t.VidG, g.program.Lang, false);
+  LoadSettings(g);
+  // Memory keeps its running score in the wins counter; every other game's
+  // statistics stay as the store holds them.
+  if (IsMemory(g.kind())) t.Stats[t.VidG].Wins = record.Wins;
+  g.out->LayoutTable();
+  g.out->PlaceControls();
+  g.out->UpdateStatusBar();
+  RecountForKind(g);
+  g.out->ApplyBackground(t.Options.BackGr);
+  g.out->RepaintTable(true);
+  Comment(g, record.CommentId, record.ButtonCaptionId);
+  if (t.HitIndex == -1 || t.VidG > 7 || t.HitIndex >= t.RowCount[1]) return std::nullopt;
+  return HandCardPointer(t, t.HitIndex);
+}

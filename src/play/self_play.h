@@ -1,0 +1,37 @@
+// Self-play: whole games of the game being played, the computer against a
+// stand-in for the player, through the same handlers the window uses, with
+// the table checked after every action. Used by `kalvenar-cli selfplay`,
+// the random-game tests and the soak.
+//
+// Each game family has its own driver; this is the one registry of them.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "core/bot_style.h"
+#include "core/game.h"
+
+struct SelfPlayConfig {
+  int games = 1;
+  int64_t seed = 0;
+  BotStyle bot;
+  int maxActionsPerGame = 2000;  // a game that runs longer is stuck
+  bool checkTable = true;
+};
+
+struct SelfPlayReport {
+  int games = 0, wins = 0, losses = 0, draws = 0;
+  int64_t actions = 0;
+  int violations = 0;
+  std::string violation;  // the first one: what, at which game and action
+};
+
+// Whether self-play knows the game of this kind.
+bool SelfPlaySupported(Kind kind);
+
+// Plays config.games games of the current (VidG, FormG). The game's clock
+// must be `clock`: the first deal happens at second seed * 100000000 and
+// every action one second after the previous one, so every deal differs and
+// a seed replays exactly.
+SelfPlayReport RunSelfPlay(Game& g, FixedClock& clock, const SelfPlayConfig& config);
