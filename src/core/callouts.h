@@ -126,6 +126,11 @@ class ICallouts {
   // in force flashing above the suit-order panel.
   virtual void AnimateDrawFromSidePack(bool /*toPlayer*/) {}
   virtual void BlinkSuitIcon() {}
+  // Czech durak and Eights: whether the suit buttons take an order now
+  // (TrumpLabel enabled).
+  virtual void EnableTrumpLabel(bool /*enabled*/) {}
+  // Whether the Move button takes a press (Nine: only while no card fits).
+  virtual void EnableMoveButton(bool /*enabled*/) {}
   // A won patience: a shower of cards over the table, then the table again.
   virtual void WinCelebration() {}
   // The game message box needs the window's place; the box lets pending

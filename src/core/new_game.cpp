@@ -17,6 +17,7 @@ void ResetTable(Game& g, bool reseed) {
   t.CoverIndex = 0;
   t.FirstDiscardDone = 0;
   t.PassSlots = {-1, -1, -1};
+  t.NineRowEnd = 6;  // all four suit rows of Nine are drawn
   t.HitRow = t.HitSlot = t.SourceRow = t.SourceSlot = -1;
   g.program.ModalFlag = 1;
   if (t.GameDecided == 0) t.WhoseTurn = 2;

@@ -72,6 +72,12 @@ class RecordingCallouts : public ICallouts {
     calls.push_back(std::string("side draw ") + (toPlayer ? "player" : "computer"));
   }
   void BlinkSuitIcon() override { calls.push_back("blink suit"); }
+  void EnableTrumpLabel(bool enabled) override {
+    calls.push_back(enabled ? "suit order on" : "suit order off");
+  }
+  void EnableMoveButton(bool enabled) override {
+    calls.push_back(enabled ? "move button on" : "move button off");
+  }
   void WinCelebration() override { calls.push_back("celebrate"); }
   WindowRect window;  // what MainWindowRect answers
   WindowRect MainWindowRect() const override { return window; }

@@ -1,6 +1,8 @@
 #include "play/buttons.h"
 
 #include "durak/turn_flow.h"
+#include "games/eights.h"
+#include "games/nine.h"
 #include "play/new_game.h"
 
 void PressMoveButton(Game& g) {
@@ -8,10 +10,13 @@ void PressMoveButton(Game& g) {
   if (g.t.GuessMode != 0) return;
   const Kind k = g.kind();
   if (IsDurak(k)) MoveButtonClick(g);
+  if (k == Kind::Eights) EightsMoveButton(g);
+  if (k == Kind::Nine) NineMoveButton(g);
   DealScheduledGame(g);
 }
 
 void PressSuitButton(Game& g, int suit) {
   if (suit < 0 || suit > 3 || g.t.GuessMode != 0) return;
+  if (g.kind() == Kind::Eights) EightsOrderSuit(g, suit);
   DealScheduledGame(g);
 }

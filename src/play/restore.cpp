@@ -3,6 +3,9 @@
 #include "commentary/comment.h"
 #include "core/hand_order.h"
 #include "core/new_game.h"
+#include "games/eights.h"
+#include "games/nine.h"
+#include "games/suit_order.h"
 #include "persistence/settings.h"
 #include "play/game_switch.h"
 
@@ -62,6 +65,10 @@ std::optional<TablePoint> TakeInRecord(Game& g, const SaveRecord& record) {
   g.out->ApplyBackground(t.Options.BackGr);
   g.out->RepaintTable(true);
   Comment(g, record.CommentId, record.ButtonCaptionId);
+  // Whether the suit buttons and the Move button take a press is not kept
+  // with a table; it follows from the table.
+  if (g.kind() == Kind::Eights) EnableSuitOrder(g, EightsSuitOrderOpen(g));
+  if (g.kind() == Kind::Nine) RefreshNineMoveButton(g);
   if (t.HitIndex == -1 || t.VidG > 7 || t.HitIndex >= t.RowCount[1]) return std::nullopt;
   return HandCardPointer(t, t.HitIndex);
 }

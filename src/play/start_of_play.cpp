@@ -2,6 +2,8 @@
 
 #include "commentary/comment.h"
 #include "durak/durak_start.h"
+#include "games/eights.h"
+#include "games/nine.h"
 
 namespace {
 
@@ -25,5 +27,7 @@ void DealAndStart(Game& g) {
   if (!IsCardGame(k)) return;  // patience games and Memory start with the next click
   g.out->ShowTableControls();
   if (IsDurak(k)) StartDurakPlay(g);
-  // Czech durak, Eights and Nine open play in their own rules.
+  if (k == Kind::Eights) StartEightsPlay(g);
+  if (k == Kind::Nine) StartNinePlay(g);
+  // Czech durak opens play in its own rules.
 }

@@ -192,3 +192,11 @@ void WindowCallouts::ApplyTableControls(const TableControlsView& view) {
     form_.MoveButton->hide();
   }
 }
+
+void WindowCallouts::EnableTrumpLabel(bool enabled) {
+  form_.TrumpLabel->setEnabled(enabled);
+}
+
+void WindowCallouts::EnableMoveButton(bool enabled) {
+  form_.MoveButton->setEnabled(enabled);
+}

@@ -58,6 +58,8 @@ class WindowCallouts final : public ICallouts {
   void AnimateTrumpExchange(int row, int slot, bool toHand) override;
   void AnimateDrawFromSidePack(bool toPlayer) override;
   void BlinkSuitIcon() override;
+  void EnableTrumpLabel(bool enabled) override;
+  void EnableMoveButton(bool enabled) override;
   void WinCelebration() override;
   void ShowLowestTrump(int row, int slot, int place) override;
   void SetHandPointer(bool hand) override;
