@@ -4,6 +4,8 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -122,7 +124,10 @@ void TForm1::CreateControls() {
   TrumpPanel->setFont(panelFont);
   TrumpLabel = NewPanelLabel(TrumpPanel, QStringLiteral("Заказать масть"));
   auto* trumpLayout = new QVBoxLayout(TrumpPanel);
+  trumpLayout->setContentsMargins(4, 2, 4, 4);
+  trumpLayout->setSpacing(2);
   trumpLayout->addWidget(TrumpLabel);
+  CreateSuitButtons(trumpLayout);
   TrumpPanel->hide();
 
   PointsPanel = new QFrame(table_);
@@ -320,6 +325,31 @@ void TForm1::MoveButtonClicked() {
   Game& g = game_;
   if (!ReadyForPlayer()) return;
   PressMoveButton(g);
+}
+
+void TForm1::TrumpButtonClick(int suit) {
+  if (!ReadyForPlayer()) return;
+  PressSuitButton(game_, suit);
+}
+
+// Clubs, spades, diamonds, hearts in a row under the panel's label. They
+// take no keyboard focus, which stays with the Move button.
+void TForm1::CreateSuitButtons(QBoxLayout* panelLayout) {
+  constexpr std::array<const char*, 4> kNames = {"TrumpCrestButton", "TrumpPickButton",
+                                                 "TrumpBubButton", "TrumpChervButton"};
+  auto* row = new QHBoxLayout();
+  row->setSpacing(2);
+  for (int suit = 0; suit < 4; ++suit) {
+    auto* button = new QPushButton(TrumpPanel);
+    button->setObjectName(kNames[suit]);
+    button->setIcon(QIcon(art_->SuitIcon(suit)));
+    button->setFixedSize(26, 24);
+    button->setFocusPolicy(Qt::NoFocus);
+    connect(button, &QPushButton::clicked, this, [this, suit] { TrumpButtonClick(suit); });
+    row->addWidget(button);
+    TrumpButtons[suit] = button;
+  }
+  panelLayout->addLayout(row);
 }
 
 void TForm1::WriteWindowGeometry() {

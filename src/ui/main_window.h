@@ -18,6 +18,7 @@
 class Artwork;
 class QFrame;
 class QLabel;
+class QBoxLayout;
 class QPushButton;
 class QStatusBar;
 class QtSettingsStore;
@@ -91,6 +92,9 @@ class TForm1 : public QMainWindow {
   void SetTableTextColour();
   void WriteWindowGeometry();
   void MoveButtonClicked();
+  // A suit button of the trump panel (0 clubs .. 3 hearts).
+  void TrumpButtonClick(int suit);
+  void CreateSuitButtons(QBoxLayout* panelLayout);
   // The player may act: the first deal is shown and no box is up.
   bool ReadyForPlayer() const;
 
@@ -112,6 +116,8 @@ class TForm1 : public QMainWindow {
   QLabel* LabelPack = nullptr;
   QFrame* TrumpPanel = nullptr;
   QLabel* TrumpLabel = nullptr;
+  // TrumpCrestButton, TrumpPickButton, TrumpBubButton, TrumpChervButton.
+  std::array<QPushButton*, 4> TrumpButtons{};
   QFrame* PointsPanel = nullptr;
   QLabel* PointsLabel = nullptr;
   QLabel* CompLabel = nullptr;

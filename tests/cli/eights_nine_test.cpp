@@ -81,4 +81,16 @@ TEST(CliEightsNine, ANinePositionFromASaveFileOpensWithTheNineOfDiamondsOnly) {
   EXPECT_EQ(opened["WhoseTurn"], 1);
 }
 
+TEST(CliEightsNine, TheKeysPlayAsTheMouseDoes) {
+  // Seed 3: the computer has opened Eights with the six of hearts, and the
+  // player's last card is the six of diamonds, which fits by rank.
+  const json byMouse = Cli("play --vidg 6 --formg 0 --seed 3 --do click:1:17");
+  const json byKeys = Cli("play --vidg 6 --formg 0 --seed 3 --do key:Right --do key:Up");
+  EXPECT_EQ(CardsInRow(byMouse, 2), 3) << "laid and answered";
+  EXPECT_EQ(byKeys["rows"], byMouse["rows"]);
+  // Down is the Move button: in Nine it does nothing while a card fits.
+  const json dealt = Cli("play --vidg 7 --formg 0 --seed 1");
+  EXPECT_EQ(Cli("play --vidg 7 --formg 0 --seed 1 --do key:Down")["rows"], dealt["rows"]);
+}
+
 }  // namespace
