@@ -120,6 +120,9 @@ void WriteSpeedAtOnce(Game& g, int32_t speed) {
 
 void WriteShownPage(Game& g, int page) {
   WriteSetting(g, "PropPage", page);
+  // The next opening shows this page, whether or not the settings are read
+  // again before it.
+  g.t.Options.PropPage = page;
 }
 
 void WriteOptionsForm(Game& g, const OptionsFormValues& v, int page, bool clearStatistics,

@@ -55,6 +55,7 @@ class TForm1 : public QMainWindow {
   // The title the program goes by (the caption in 2.85, "Дурак"/"Fool" in 2.84).
   QString ApplicationTitle() const;
   const TablePictures& pictures() const { return pictures_; }
+  const Artwork& artwork() const { return *art_; }
 
   // Composes the table into BackBuffer; show copies it to the screen.
   void RepaintTable(bool show);
