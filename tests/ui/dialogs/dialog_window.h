@@ -49,9 +49,10 @@ inline QAction* MenuItem(TForm1& w, const char* name) {
   return w.findChild<QAction*>(QString::fromUtf8(name));
 }
 
-// Chooses a menu item that opens a dialog and, once the dialog is up, hands
+// Does `open`, which should open a dialog, and once the dialog is up hands
 // it to `act`, which closes it. Returns whether a dialog came up.
-inline bool WithDialogOf(TForm1& w, const char* item, const std::function<void(QDialog&)>& act) {
+inline bool WithDialogOpenedBy(const std::function<void()>& open,
+                               const std::function<void(QDialog&)>& act) {
   bool seen = false;
   QTimer poll;
   poll.setInterval(5);
@@ -64,7 +65,12 @@ inline bool WithDialogOf(TForm1& w, const char* item, const std::function<void(Q
     if (dialog->isVisible()) dialog->reject();
   });
   poll.start();
-  MenuItem(w, item)->trigger();
+  open();
   poll.stop();
   return seen;
+}
+
+// The same for a menu item.
+inline bool WithDialogOf(TForm1& w, const char* item, const std::function<void(QDialog&)>& act) {
+  return WithDialogOpenedBy([&] { MenuItem(w, item)->trigger(); }, act);
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QKeyEvent>
 #include <QTest>
 #include <memory>
 
@@ -104,6 +105,38 @@ TEST_F(SaveMenu, ClosingWithSaveOnKeepsTheGameInTheSavedGameSlot) {
     w.close();
   }
   EXPECT_FALSE(QFile::exists(kSaveFileName));
+}
+
+// A key pressed in the window, which has the focus again after a dialog.
+void Key(TForm1& w, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+  QApplication::setActiveWindow(&w);
+  QKeyEvent press(QEvent::KeyPress, key, modifiers);
+  QApplication::sendEvent(&w, &press);
+  QApplication::processEvents();
+}
+
+TEST_F(SaveMenu, TheShortcutsUndoSaveRestoreAndOpenTheDialogsInBothLanguages) {
+  auto w = PlayerLeads();
+  ASSERT_TRUE(w);
+  for (int lang : {0, 1}) {
+    const TTableState before = w->game().t;
+    ClickHandCard(*w, 0);
+    ASSERT_FALSE(w->game().t.CardGrid == before.CardGrid);
+    Key(*w, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(w->game().t.CardGrid == before.CardGrid) << "Ctrl+Z, language " << lang;
+
+    Key(*w, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(Slot(kSavedGameSlot) == RecordFromTable(w->game())) << "Ctrl+S, language " << lang;
+    ClickHandCard(*w, 0);
+    Key(*w, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_TRUE(w->game().t.CardGrid == before.CardGrid) << "Ctrl+V, language " << lang;
+
+    for (const int key : {Qt::Key_F3, Qt::Key_F4, Qt::Key_F5}) {
+      EXPECT_TRUE(WithDialogOpenedBy([&] { Key(*w, key); }, [](QDialog& d) { d.reject(); }))
+          << "F" << key - Qt::Key_F1 + 1 << ", language " << lang;
+    }
+    Key(*w, Qt::Key_F9);
+  }
 }
 
 TEST_F(SaveMenu, NothingIsSavedOrRestoredDuringTheGuessingGame) {
