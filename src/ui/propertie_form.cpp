@@ -8,6 +8,7 @@
 #include <QSlider>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cstring>
 
 #include "ui/dialog_parts.h"
