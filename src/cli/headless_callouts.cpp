@@ -1,10 +1,15 @@
 #include "cli/headless_callouts.h"
 
 #include "core/game.h"
+#include "play/save_restore.h"
 
 bool HeadlessCallouts::ShowGameMessage(const GameMessageBox& box) {
   messages_.push_back(box.code);
   return box.question ? answer_ : true;
+}
+
+void HeadlessCallouts::SaveUndo() {
+  if (game_ != nullptr) ::SaveUndo(*game_);
 }
 
 void HeadlessCallouts::LayoutTable() {

@@ -24,6 +24,8 @@ class HeadlessCallouts final : public ICallouts {
   bool Closed() const { return closed_; }
 
   bool ShowGameMessage(const GameMessageBox& box) override;
+  // The undo point goes to the game's save file, as the window's does.
+  void SaveUndo() override;
   void LayoutTable() override;
   WindowRect MainWindowRect() const override;
   void CloseMainWindow() override { closed_ = true; }

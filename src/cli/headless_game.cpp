@@ -1,8 +1,8 @@
 #include "cli/headless_game.h"
 
-#include <fstream>
 #include <regex>
 
+#include "persistence/save_file.h"
 #include "persistence/save_record.h"
 #include "persistence/settings_schema.h"
 
@@ -98,9 +98,7 @@ nlohmann::ordered_json TableJson(const Game& g) {
 }
 
 void WriteSaveFile(const std::string& path, const Game& g) {
-  const SaveBytes bytes = EncodeSaveRecord(RecordFromTable(g));
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  for (int slot = 0; slot < 2; ++slot)
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  if (!out) FailUsage("cannot write '" + path + "'");
+  const SaveBytes record = EncodeSaveRecord(RecordFromTable(g));
+  if (!DiskSaveFile(path).Replace(ContentsWithSlot({}, kSavedGameSlot, record)))
+    FailUsage("cannot write '" + path + "'");
 }

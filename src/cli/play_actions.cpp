@@ -7,6 +7,7 @@
 #include "patience/hit_test.h"
 #include "play/buttons.h"
 #include "play/pointer_routing.h"
+#include "play/save_restore.h"
 #include "play/shortcuts.h"
 #include "table/layout.h"
 
@@ -191,7 +192,11 @@ void ApplyPlayAction(Game& g, const std::string& action, PlayPointer& pointer) {
     if (!key) FailUsage("unknown key in action '" + action + "'");
     return PressKey(g, *key, pointer);
   }
-  if (action == "undo" || action == "save" || action == "restore")
-    FailUsage("action '" + action + "': saving and restoring are not built yet");
+  if (action == "save") return SaveGameCommand(g);
+  if (action == "undo" || action == "restore") {
+    const RestoreOutcome r = action == "undo" ? UndoMove(g) : RestoreGameCommand(g);
+    if (r.pointer) pointer = {r.pointer->x, r.pointer->y};
+    return;
+  }
   FailUsage("unknown action '" + action + "'");
 }

@@ -1,18 +1,18 @@
 // kalvenar-cli play: a game played action by action with no window, from a
 // fresh deal or from a save file, through the same mid end the window
 // drives; prints the table that results.
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <vector>
 
 #include "cli/commands.h"
 #include "cli/headless_game.h"
 #include "cli/play_actions.h"
-#include "persistence/save_record.h"
+#include "core/game_message.h"
+#include "persistence/save_file.h"
 #include "persistence/settings.h"
 #include "play/new_game.h"
 #include "play/restore.h"
+#include "play/save_restore.h"
 
 namespace {
 
@@ -28,17 +28,10 @@ WindowGeometry WindowFromArgs(const CliArgs& args) {
 }
 
 SaveRecord ReadRecord(const std::string& path, int slot, const Edition& edition) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) FailUsage("cannot open '" + path + "'");
-  const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), {});
-  const std::size_t offset = static_cast<std::size_t>(slot) * kSaveRecordSize;
-  if (bytes.size() < offset + kSaveRecordSize)
-    FailUsage("'" + path + "' holds no whole record in slot " + std::to_string(slot));
-  const DecodedRecord decoded =
-      DecodeSaveRecord(std::span(bytes).subspan(offset, kSaveRecordSize), edition);
-  if (!decoded.record)
-    FailUsage("'" + path + "' slot " + std::to_string(slot) + ": " + decoded.error);
-  return *decoded.record;
+  const SlotRecord read = ReadSlot(DiskSaveFile(path), slot, edition);
+  if (read.message == kMsgCannotOpenFile) FailUsage("cannot open '" + path + "'");
+  if (!read.record) FailUsage("'" + path + "' slot " + std::to_string(slot) + ": " + read.error);
+  return *read.record;
 }
 
 // --set values are kept in the store too, so that the settings re-read by a
@@ -90,6 +83,10 @@ int RunPlay(int argc, char** argv) {
 
   HeadlessGame h(edition, seed);
   Game& g = h.game;
+  // The undo point and the menu's save and restore use "save.dat" in the
+  // current directory, as the window does.
+  DiskSaveFile saveFile(kSaveFileName);
+  g.saveFile = &saveFile;
   h.callouts.Attach(g);
   h.callouts.SetWindow(WindowFromArgs(args));
   h.callouts.SetAnswer(yes);

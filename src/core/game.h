@@ -11,6 +11,7 @@
 #include "core/random.h"
 #include "core/table_state.h"
 
+class ISaveFile;
 class ISettingsStore;
 
 // Values that belong to the program rather than to the window.
@@ -36,6 +37,8 @@ class Game {
   ICallouts* out;
   const IClock* clock;
   ISettingsStore* store = nullptr;  // none in tests that do not need one
+  // "save.dat": the undo point and the saved game; none where nothing is saved.
+  ISaveFile* saveFile = nullptr;
   // A game ended during the action being carried out: the mid end deals the
   // next one when the action is over (ScheduleNewGame).
   bool newGameDue = false;

@@ -8,6 +8,7 @@
 #include "games/suit_order.h"
 #include "persistence/settings.h"
 #include "play/game_switch.h"
+#include "play/saved_table_checks.h"
 
 namespace {
 
@@ -48,12 +49,23 @@ void RecountForKind(Game& g) {
   }
 }
 
+// A durak game of the full pack goes on with the full pack, whatever the
+// option says now: with 36 the cards beyond the 36th place of a row would
+// never be seen or played again. The option follows the game taken back, as
+// the kind and form do.
+void TakeInPackOfRecord(Game& g, const SaveRecord& record) {
+  if (g.program.PackSize == 52 || !HoldsFullPackDurak(record, *g.edition)) return;
+  g.program.PackSize = 52;
+  WriteSetting(g, "Pack", 52);
+}
+
 }  // namespace
 
 std::optional<TablePoint> TakeInRecord(Game& g, const SaveRecord& record) {
   TTableState& t = g.t;
   PutBackFields(t, record);
   SetGame(g, t.FormG, t.VidG, g.program.Lang, false);
+  TakeInPackOfRecord(g, record);
   LoadSettings(g);
   // Memory keeps its running score in the wins counter; every other game's
   // statistics stay as the store holds them.
@@ -61,6 +73,8 @@ std::optional<TablePoint> TakeInRecord(Game& g, const SaveRecord& record) {
   g.out->LayoutTable();
   g.out->PlaceControls();
   g.out->UpdateStatusBar();
+  // The controls of the game taken back: the Move button, the panels.
+  g.out->ShowTableControls();
   RecountForKind(g);
   g.out->ApplyBackground(t.Options.BackGr);
   g.out->RepaintTable(true);

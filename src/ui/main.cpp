@@ -1,10 +1,10 @@
 #include <QApplication>
-#include <QPixmap>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "ui/main_window.h"
+#include "ui/screenshot.h"
 #include "ui/start_options.h"
 
 namespace {
@@ -22,22 +22,6 @@ std::vector<std::string> Arguments(int argc, char* argv[]) {
   std::vector<std::string> args;
   for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
   return args;
-}
-
-// Starts the program as usual, deals, pictures the window once play has
-// opened, and closes it by the normal path.
-int TakeScreenshot(const Edition& edition, const StartOptions& options) {
-  TForm1 window(edition, options);
-  window.ShowAndStart();
-  QCoreApplication::processEvents();
-  const QPixmap picture = window.grab();
-  const bool saved = picture.save(QString::fromStdString(options.file), "PNG");
-  window.close();
-  if (!saved) {
-    std::fprintf(stderr, "cannot write '%s'\n", options.file.c_str());
-    return 1;
-  }
-  return 0;
 }
 
 }  // namespace

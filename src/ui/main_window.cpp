@@ -70,6 +70,7 @@ TForm1::TForm1(const Edition& edition, const StartOptions& options, QWidget* par
 
   store_ = std::make_unique<QtSettingsStore>(edition);
   game_.store = store_.get();
+  game_.saveFile = &saveFile_;
   ApplyFirstStartValues(game_);
   art_ = std::make_unique<Artwork>(devicePixelRatioF());
   sound_ = std::make_unique<SoundPlayer>();
@@ -361,8 +362,8 @@ void TForm1::WriteWindowGeometry() {
   WriteSetting(game_, "SizeStateWindow", maximised ? 1 : 0);
 }
 
-// Closing keeps the window's size and place for the next start. (Saving the
-// game on exit belongs to the save file, which writes its own slot.)
+// Closing keeps the window's size and place for the next start, then the
+// game when the option "Save" is on.
 void TForm1::closeEvent(QCloseEvent* event) {
   if (!closed_) {
     WriteWindowGeometry();

@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "core/game.h"
+#include "persistence/save_file.h"
 #include "table/layout.h"
 #include "ui/start_options.h"
 #include "ui/table_pictures.h"
@@ -55,6 +56,7 @@ class TForm1 : public QMainWindow {
   // The title the program goes by (the caption in 2.85, "Дурак"/"Fool" in 2.84).
   QString ApplicationTitle() const;
   const TablePictures& pictures() const { return pictures_; }
+  const Artwork& artwork() const { return *art_; }
 
   // Composes the table into BackBuffer; show copies it to the screen.
   void RepaintTable(bool show);
@@ -69,6 +71,8 @@ class TForm1 : public QMainWindow {
   // What lies over the table picture: the run dragged in Scarf.
   void PaintTableOverlay(QPainter& painter);
   WindowCallouts& callouts() { return callouts_; }
+  // The menus, their commands and the dialogs they open.
+  WindowShell& shell() { return *shell_; }
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -103,6 +107,8 @@ class TForm1 : public QMainWindow {
   WindowCallouts callouts_;
   Game game_;
   std::unique_ptr<QtSettingsStore> store_;
+  // "save.dat" in the current directory: the undo point and the saved game.
+  DiskSaveFile saveFile_{kSaveFileName};
   std::unique_ptr<Artwork> art_;
   std::unique_ptr<SoundPlayer> sound_;
   TablePictures pictures_;

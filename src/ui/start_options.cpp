@@ -26,6 +26,17 @@ std::optional<std::pair<int, int>> ParseSize(const std::string& text) {
   return std::pair<int, int>(static_cast<int>(*w), static_cast<int>(*h));
 }
 
+std::optional<ScreenshotDialog> DialogNamed(const std::string& name) {
+  static const std::pair<const char*, ScreenshotDialog> kDialogs[] = {
+      {"options", ScreenshotDialog::Options}, {"background", ScreenshotDialog::Background},
+      {"back", ScreenshotDialog::Back},       {"about", ScreenshotDialog::About},
+      {"network", ScreenshotDialog::Network},
+  };
+  for (const auto& [n, dialog] : kDialogs)
+    if (name == n) return dialog;
+  return std::nullopt;
+}
+
 class Parser {
  public:
   Parser(const std::vector<std::string>& args, const Edition& edition)
@@ -54,6 +65,11 @@ class Parser {
           error_ = "--size needs WIDTHxHEIGHT of at least 635x475, got '" + v + "'";
       } else if (a == "--set") {
         AddSet(o, Value(a));
+      } else if (a == "--dialog") {
+        const std::string name = Value(a);
+        if (error_.empty()) o.dialog = DialogNamed(name);
+        if (error_.empty() && !o.dialog)
+          error_ = "--dialog needs options, background, back, about or network, got '" + name + "'";
       } else {
         error_ = "unknown argument '" + a + "'";
       }

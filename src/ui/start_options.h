@@ -3,7 +3,9 @@
 // game from a fixed seed, saves a picture of the window and closes it:
 //
 //   Kalvenar --screenshot FILE [--vidg V --formg F] [--seed N] [--size WxH]
-//            [--set NAME=VALUE]...
+//            [--set NAME=VALUE]... [--dialog options|background|back|about|network]
+//
+// With --dialog the picture shows that dialog open over the table.
 #pragma once
 
 #include <cstdint>
@@ -14,6 +16,9 @@
 
 #include "core/edition.h"
 
+// The dialogs a screenshot can show over the table.
+enum class ScreenshotDialog { Options, Background, Back, About, Network };
+
 struct StartOptions {
   bool screenshot = false;
   std::string file;                                   // where the PNG goes
@@ -21,6 +26,7 @@ struct StartOptions {
   std::optional<int64_t> seed;                        // the clock during the deal
   std::optional<std::pair<int, int>> size;            // window width, height
   std::vector<std::pair<std::string, int32_t>> sets;  // option values for this run
+  std::optional<ScreenshotDialog> dialog;             // opened over the table
 };
 
 struct ParsedStart {

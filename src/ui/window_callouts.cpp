@@ -13,6 +13,7 @@
 #include "commentary/comment.h"
 #include "commentary/status_bar.h"
 #include "commentary/table_controls.h"
+#include "play/save_restore.h"
 #include "ui/main_window.h"
 #include "ui/sound_player.h"
 #include "ui/window_shell.h"
@@ -55,6 +56,12 @@ bool WindowCallouts::ShowGameMessage(const GameMessageBox& box) {
   }
   message.move(box.left, box.top);
   return message.exec() != QMessageBox::Cancel;
+}
+
+// Every card the player plays or moves first leaves the table as it is in
+// the undo slot of "save.dat".
+void WindowCallouts::SaveUndo() {
+  ::SaveUndo(form_.game_);
 }
 
 void WindowCallouts::HideTableControls() {

@@ -25,6 +25,7 @@ class WindowCallouts final : public ICallouts {
   void RepaintTable(bool show) override;
   void Pause(int milliseconds) override;
   bool ShowGameMessage(const GameMessageBox& box) override;
+  void SaveUndo() override;
   void AnimateDeal() override;
   void ShowTableControls() override;
   void UpdateStatusBar() override;

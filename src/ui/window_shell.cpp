@@ -12,11 +12,17 @@
 #include <QUrl>
 
 #include "play/game_switch.h"
+#include "play/options_dialog.h"
+#include "play/save_restore.h"
 #include "play/shortcuts.h"
+#include "play/table_look.h"
+#include "ui/color_form.h"
+#include "ui/dialog_parts.h"
 #include "ui/help_window.h"
 #include "ui/keyboard.h"
 #include "ui/main_menu.h"
 #include "ui/main_window.h"
+#include "ui/propertie_form.h"
 #include "ui/table_view.h"
 
 const char* const kOnMoneyPage = "https://github.com/kalvenar/kalvenar/wiki/0_online";
@@ -33,11 +39,6 @@ bool IsOpenDialog(QWidget* window) {
   return dialog != nullptr && dialog == QApplication::activeModalWidget() &&
          qobject_cast<QMessageBox*>(dialog) == nullptr;
 }
-
-// With the option "Save" on, the game is kept in the saved-game slot of
-// "save.dat" when the window closes.
-// SAVE ON EXIT: the slot is written here once the save file exists.
-void SaveGameOnExit(Game& /*g*/) {}
 
 }  // namespace
 
@@ -95,7 +96,9 @@ void WindowShell::OpenHelp() {
 
 void WindowShell::WindowClosing() {
   Game& g = form_.game_;
-  if (g.t.Options.SaveOnExit == 1) SaveGameOnExit(g);
+  // With the option "Save" on, the game is kept in the saved-game slot of
+  // "save.dat" as the window closes.
+  if (g.t.Options.SaveOnExit == 1) SaveGame(g, kSavedGameSlot);
   if (help_ != nullptr) help_->close();
 }
 
@@ -135,11 +138,37 @@ bool WindowShell::KeyPressed(QObject* receiver, QKeyEvent* event) {
 void WindowShell::CarryOut(const KeyResponse& response) {
   if (response.openHelp) OpenHelp();
   if (response.minimise) form_.showMinimized();
-  if (response.play.pointer && form_.isVisible()) {
-    const QPoint onTable(response.play.pointer->x, response.play.pointer->y);
-    QCursor::setPos(form_.table_->mapToGlobal(onTable));
-  }
+  PutPointer(response.play.pointer);
   if (response.play.focusStatusBar) form_.StatusBar1->setFocus();
+}
+
+void WindowShell::PutPointer(const std::optional<TablePoint>& point) {
+  if (!point || !form_.isVisible()) return;
+  QCursor::setPos(form_.table_->mapToGlobal(QPoint(point->x, point->y)));
+}
+
+bool WindowShell::DialogsAllowed() const {
+  return Ready() && form_.game_.t.GuessMode == 0;
+}
+
+void WindowShell::OpenOptions() {
+  Game& g = form_.game_;
+  if (!DialogsAllowed()) return;
+  bool accepted = false;
+  {
+    const ModalDialogScope modal(g);
+    TPropertieForm dialog(g, &form_);
+    accepted = dialog.exec() == QDialog::Accepted;
+  }
+  if (accepted) TakeNewOptions(g);
+}
+
+void WindowShell::OpenLook(LookMode mode) {
+  Game& g = form_.game_;
+  if (!DialogsAllowed()) return;
+  const ModalDialogScope modal(g);
+  TColorForm dialog(g, *form_.art_, mode, &form_);
+  dialog.exec();
 }
 
 void WindowShell::MenuCommandChosen(MenuCommand command) {
@@ -161,14 +190,26 @@ void WindowShell::MenuCommandChosen(MenuCommand command) {
     case MenuCommand::OnMoney:
       QDesktopServices::openUrl(QUrl(QString::fromLatin1(kOnMoneyPage)));
       break;
-    // Undo, saving and restoring arrive with the save file; the dialogs
-    // with their own windows. Until then the items do nothing.
     case MenuCommand::Undo:
+      if (Ready()) PutPointer(UndoMove(g).pointer);
+      break;
     case MenuCommand::SaveGame:
+      if (Ready()) SaveGameCommand(g);
+      break;
     case MenuCommand::RestoreGame:
+      if (Ready()) PutPointer(RestoreGameCommand(g).pointer);
+      break;
     case MenuCommand::CardBack:
+      OpenLook(LookMode::CardBack);
+      break;
     case MenuCommand::Background:
+      OpenLook(LookMode::Background);
+      break;
     case MenuCommand::Options:
+      OpenOptions();
+      break;
+    // NETWORK AND ABOUT DIALOGS: they come with network play; until then
+    // the items do nothing.
     case MenuCommand::Network:
     case MenuCommand::About:
       break;

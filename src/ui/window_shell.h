@@ -4,7 +4,10 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 #include <string>
+
+#include "play/keyboard_play.h"
 
 class HelpWindow;
 class MainMenus;
@@ -13,6 +16,7 @@ class QObject;
 class QWidget;
 class ShortcutFilter;
 class TForm1;
+enum class LookMode;
 enum class MenuCommand;
 struct KeyResponse;
 
@@ -41,6 +45,8 @@ class WindowShell {
   void OpenHelp();
   // The window is closing; its geometry has been written.
   void WindowClosing();
+  // A command of the menus, as if its item were chosen (the menus' own path).
+  void Command(MenuCommand command) { MenuCommandChosen(command); }
 
  private:
   bool KeyPressed(QObject* receiver, QKeyEvent* event);
@@ -50,6 +56,12 @@ class WindowShell {
   // The player may give a command: play is open and no box is up.
   bool Ready() const;
   bool ChatHasFocus() const;
+  // The card back, background and options dialogs: not during the guessing game.
+  bool DialogsAllowed() const;
+  void OpenOptions();
+  void OpenLook(LookMode mode);
+  // After a restore or a key of play: the mouse pointer onto a card of the hand.
+  void PutPointer(const std::optional<TablePoint>& point);
 
   TForm1& form_;
   MainMenus* menus_ = nullptr;

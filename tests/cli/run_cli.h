@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 struct CliRun {
@@ -14,11 +15,14 @@ struct CliRun {
   std::string err;
 };
 
-inline CliRun RunCli(const std::string& arguments) {
+// `directory`, when given, is the current directory of the run (where
+// "save.dat" lives).
+inline CliRun RunCli(const std::string& arguments, const std::string& directory = {}) {
   static int counter = 0;
-  const std::string errFile = "cli_err_" + std::to_string(::getpid()) + "_" +
-                              std::to_string(counter++) + ".txt";
-  const std::string command = std::string(KALVENAR_CLI) + " " + arguments + " 2>" + errFile;
+  const std::string errFile = std::filesystem::absolute("cli_err_" + std::to_string(::getpid()) +
+                                                        "_" + std::to_string(counter++) + ".txt");
+  std::string command = std::string(KALVENAR_CLI) + " " + arguments + " 2>'" + errFile + "'";
+  if (!directory.empty()) command = "cd '" + directory + "' && " + command;
   CliRun run;
   FILE* pipe = ::popen(command.c_str(), "r");
   if (pipe == nullptr) return run;

@@ -87,6 +87,41 @@ TEST_F(Screenshot, TheOlderProgramPicturesItsOwnMemoryGame) {
   EXPECT_EQ(QImage(file).size(), QSize(800, 600));
 }
 
+TEST_F(Screenshot, ADialogIsPicturedOverTheTableAndClosedWithCancel) {
+  const QStringList game = {"--vidg", "0", "--formg", "1", "--seed", "3", "--size", "800x600"};
+  ASSERT_EQ(RunProgram(KALVENAR_PROGRAM, QStringList{"--screenshot", File("table.png")} + game)
+                .exitCode,
+            0);
+  const QImage table(File("table.png"));
+  for (const QString dialog : {"options", "background", "back"}) {
+    const QString file = File(dialog + ".png");
+    const ProgramRun run =
+        RunProgram(KALVENAR_PROGRAM, QStringList{"--screenshot", file, "--dialog", dialog} + game);
+    ASSERT_EQ(run.exitCode, 0) << run.stdErr.toStdString();
+    const QImage picture(file);
+    ASSERT_EQ(picture.size(), QSize(800, 600)) << dialog.toStdString();
+    // The middle of the table is covered by the dialog; the corners are not.
+    const QRect middle(300, 250, 200, 100);
+    EXPECT_NE(picture.copy(middle), table.copy(middle)) << dialog.toStdString();
+    const QRect corner(0, 30, 100, 100);
+    EXPECT_EQ(picture.copy(corner), table.copy(corner)) << dialog.toStdString();
+  }
+  // Cancel put the background back: the stored one is still the first.
+  QSettings settings(QSettings::IniFormat, QSettings::UserScope, "Software", "Kalvenor2_85");
+  EXPECT_EQ(settings.value("BackGr").toInt(), 0);
+}
+
+TEST_F(Screenshot, ADialogNotBuiltYetIsSaidSoAndNothingIsPictured) {
+  for (const QString dialog : {"about", "network"}) {
+    const ProgramRun run = RunProgram(
+        KALVENAR_PROGRAM, {"--screenshot", File("x.png"), "--seed", "1", "--dialog", dialog});
+    EXPECT_EQ(run.exitCode, 1) << dialog.toStdString();
+    ASSERT_EQ(OwnLines(run.stdErr).size(), 1) << run.stdErr.toStdString();
+    EXPECT_TRUE(OwnLines(run.stdErr)[0].contains("not built")) << run.stdErr.toStdString();
+    EXPECT_FALSE(QFile::exists(File("x.png")));
+  }
+}
+
 TEST_F(Screenshot, BadArgumentsGiveOneLineAndStatusTwo) {
   const QList<QStringList> bad = {
       {"--screenshot"},
@@ -97,6 +132,8 @@ TEST_F(Screenshot, BadArgumentsGiveOneLineAndStatusTwo) {
       {"--screenshot", File("x.png"), "--set", "NoSuchOption=1"},
       {"--screenshot", File("x.png"), "--set", "Pack=40"},
       {"--screenshot", File("x.png"), "--colour", "red"},
+      {"--screenshot", File("x.png"), "--dialog", "colours"},
+      {"--screenshot", File("x.png"), "--dialog"},
   };
   for (const QStringList& args : bad) {
     const ProgramRun run = RunProgram(KALVENAR_PROGRAM, args);
@@ -130,6 +167,20 @@ TEST(StartArguments, AScreenshotRequestCarriesGameSeedSizeAndOptions) {
   EXPECT_EQ(p.options.size, std::make_pair(1000, 700));
   ASSERT_EQ(p.options.sets.size(), 2u);
   EXPECT_EQ(p.options.sets[0], std::make_pair(std::string("Pack"), 52));
+}
+
+TEST(StartArguments, EveryDialogOfTheMenusCanBeAskedFor) {
+  const std::pair<const char*, ScreenshotDialog> dialogs[] = {
+      {"options", ScreenshotDialog::Options}, {"background", ScreenshotDialog::Background},
+      {"back", ScreenshotDialog::Back},       {"about", ScreenshotDialog::About},
+      {"network", ScreenshotDialog::Network},
+  };
+  for (const auto& [name, dialog] : dialogs) {
+    const ParsedStart p = Parse({"--screenshot", "x", "--dialog", name});
+    ASSERT_TRUE(p.error.empty()) << p.error;
+    EXPECT_EQ(p.options.dialog, dialog) << name;
+  }
+  EXPECT_FALSE(Parse({"--screenshot", "x"}).options.dialog);
 }
 
 TEST(StartArguments, GamesAreThoseOfTheEdition) {

@@ -1,0 +1,91 @@
+#include "play/saved_table_checks.h"
+
+#include <array>
+
+#include "core/game.h"
+
+namespace {
+
+constexpr int kCzechThirtyTwoCardForm = 5;  // Czech durak's 2nd variety: seven to ace
+constexpr int kMemoryCardsTurned = 2;
+
+bool IsRedSix(const TCard& c) {
+  return c.Rank == Six && (c.Suit == Diamonds || c.Suit == Hearts);
+}
+
+int PresentIn(const SaveRecord& r, int row) {
+  int n = 0;
+  for (const TCard& c : r.Cards[row]) n += c.Present == 1;
+  return n;
+}
+
+std::string CardName(const TCard& c) {
+  return "card " + std::to_string(ImageIndex(c));
+}
+
+std::string CheckCards(const SaveRecord& r, const Edition& e) {
+  std::array<int, 52> rowOf;
+  rowOf.fill(-1);
+  for (int row = 0; row < kRows; ++row) {
+    for (const TCard& c : r.Cards[row]) {
+      if (c.Present != 1) continue;
+      if (!CardOfGamePack(e, r.VidG, r.FormG, c))
+        return CardName(c) + " in row " + std::to_string(row) + " is not in the game's pack";
+      int& where = rowOf[ImageIndex(c)];
+      if (where != -1)
+        return CardName(c) + " lies in rows " + std::to_string(where) + " and " +
+               std::to_string(row);
+      where = row;
+    }
+  }
+  return {};
+}
+
+std::string CheckTurnValues(const SaveRecord& r, const Edition& e) {
+  const Kind k = e.KindOf(r.VidG);
+  // The next card to cover, or the next free place of the trick, lies
+  // within the trick.
+  if (IsDurak(k) && r.CoverIndex > PresentIn(r, 2)) return "CoverIndex lies beyond the trick";
+  if (IsMemory(k) && r.CoverIndex > kMemoryCardsTurned)
+    return "more than two Memory cards turned up";
+  return {};
+}
+
+}  // namespace
+
+bool CardOfGamePack(const Edition& e, int vidg, int formg, const TCard& card) {
+  if (card.Suit < Clubs || card.Suit > Hearts || card.Rank < Two || card.Rank > Ace) return false;
+  switch (e.KindOf(vidg)) {
+    case Kind::CzechDurak:
+      return card.Rank >= (formg == kCzechThirtyTwoCardForm ? Seven : Six);
+    case Kind::Eights:
+    case Kind::Nine:
+    case Kind::Pairs:
+    case Kind::Prisoner:
+    case Kind::Paganini:
+    case Kind::Memory36:
+      return card.Rank >= Six;
+    case Kind::Joker:
+      return card.Rank >= Six && !IsRedSix(card);
+    case Kind::None:
+      return false;
+    default:
+      return true;
+  }
+}
+
+std::string SavedTableProblem(const SaveRecord& r, const Edition& e) {
+  if (e.KindOf(r.VidG) == Kind::None) return "VidG is no game of this edition";
+  if (std::string why = CheckCards(r, e); !why.empty()) return why;
+  return CheckTurnValues(r, e);
+}
+
+bool HoldsFullPackDurak(const SaveRecord& r, const Edition& e) {
+  if (!IsDurak(e.KindOf(r.VidG))) return false;
+  for (const auto& row : r.Cards) {
+    for (const TCard& c : row) {
+      if (c.Present == 1 && c.Rank < Six) return true;
+    }
+  }
+  return false;
+}
