@@ -64,14 +64,18 @@ CommentaryLabel PlaceCommentary(const Game& g, std::string text, int textWidth) 
           static_cast<int>(static_cast<int64_t>(height) * 1000 / 1740)};
 }
 
-PanelCaptions CzechPanelCaptions(const Game& g) {
-  const bool en = g.program.Lang == kEnglish;
-  const std::string comp = std::to_string(g.t.CzechPointsComputer);
-  const std::string play = std::to_string(g.t.CzechPointsPlayer);
+PanelCaptions PanelCaptionsIn(int lang, int32_t computerPoints, int32_t playerPoints) {
+  const bool en = lang == kEnglish;
+  const std::string comp = std::to_string(computerPoints);
+  const std::string play = std::to_string(playerPoints);
   return {en ? " Choose the suit" : "Заказать масть",
           en ? "Game is playing up to 100 pts" : "Игра ведется до 100 очков",
           (en ? "Computer :    " : "Компьютер :    ") + comp,
           (en ? "Player :         " : "Игрок :             ") + play};
+}
+
+PanelCaptions CzechPanelCaptions(const Game& g) {
+  return PanelCaptionsIn(g.program.Lang, g.t.CzechPointsComputer, g.t.CzechPointsPlayer);
 }
 
 void Comment(Game& g, int commentId, int captionId) {

@@ -33,3 +33,6 @@ std::string CommentaryText(const Game& g, int commentId);
 CommentaryLabel PlaceCommentary(const Game& g, std::string text, int textWidth);
 // The suit-order and points panel captions in the current language.
 PanelCaptions CzechPanelCaptions(const Game& g);
+// ... in a language (0 Russian, 1 English) for the given points; the window
+// sizes the panels by them.
+PanelCaptions PanelCaptionsIn(int lang, int32_t computerPoints, int32_t playerPoints);

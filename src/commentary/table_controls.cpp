@@ -12,14 +12,13 @@ TableControlsView TableControlsFor(const Game& g) {
   }
   v.moveButtonVisible = true;
   if (k == Kind::CzechDurak || k == Kind::Eights) {
-    // No suit may be ordered before a card calls for it.
+    // No suit may be ordered before a card calls for it. The captions are
+    // those of the language in use, whoever dealt before.
     v.trumpPanelVisible = true;
     v.trumpLabelEnabled = false;
-  }
-  if (k == Kind::CzechDurak) {
-    v.pointsPanelVisible = true;
     v.panels = CzechPanelCaptions(g);
   }
+  v.pointsPanelVisible = k == Kind::CzechDurak;
   if (k == Kind::Nine) {
     v.hideCommentary = true;
     v.zeroCommentaryWidth = true;

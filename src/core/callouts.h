@@ -139,8 +139,12 @@ class ICallouts {
   virtual void ProcessPendingEvents() {}
   // Closes the main window by its normal close path (Cancel in the question form).
   virtual void CloseMainWindow() {}
-  // Hides the commentary line and the Move button (before a result is announced).
+  // Hides the commentary line and the Move button (before a result is
+  // announced); they stay away until play brings them back.
   virtual void ClearTalkArea() {}
+  // The commands open to the player have changed (the guessing game began or
+  // ended): the menus show it at once, not only when one is opened.
+  virtual void RefreshMenuState() {}
   // Commentary, sound and status: the engine decides the texts and places,
   // the window only shows them.
   virtual void ShowCommentary(const CommentaryView& /*view*/) {}

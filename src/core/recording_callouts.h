@@ -84,6 +84,7 @@ class RecordingCallouts : public ICallouts {
   void ProcessPendingEvents() override { calls.push_back("process events"); }
   void CloseMainWindow() override { calls.push_back("close window"); }
   void ClearTalkArea() override { calls.push_back("clear talk"); }
+  void RefreshMenuState() override { calls.push_back("menu state"); }
   std::vector<CommentaryView> commentaries;
   void ShowCommentary(const CommentaryView& view) override {
     commentaries.push_back(view);

@@ -99,6 +99,7 @@ struct TTableState {
   int32_t GameDecided = 0;
   int32_t RevealHands = 0;
   int32_t GuessMode = 0;
+  int32_t GuessLossPending = 0;  // the loss that began the guessing game is not counted yet
   std::array<TCard, 5> SwindleCards{};
   int32_t SwindleCount = 0;
   int32_t CommentId = 0;

@@ -31,13 +31,16 @@ bool PlayerStillCovers(const Game& g) {
   return BeatsIgnoringSpadeRule(g, t.CardGrid[1][slot], t.CardGrid[2][t.CoverIndex]);
 }
 
-// Returns false when the program is closing (Cancel in the question box).
+// The result is counted and stored before the box is shown: with
+// "ConfNewgame" the box asks whether to go on, and Cancel ends the program.
+// Returns false when the program is closing.
 bool AnnouncePlayerWins(Game& g) {
   TTableState& t = g.t;
   t.RevealHands = 1;
   g.out->RepaintTable(true);
   g.out->ClearTalkArea();
   SoundAndVoice(g, -1, 2);  // the victory cry
+  CountResult(g, DurakResult::Win);
   if (ShowGameMessage(g, kMsgYouWin, -1) == 0) return false;
   ThrowCardsAway(g, 0);
   t.WhoseTurn = 1;
@@ -46,27 +49,35 @@ bool AnnouncePlayerWins(Game& g) {
   return true;
 }
 
+bool CatchingTheSharper(const Game& g) {
+  return g.t.Options.Style == 4 && g.t.Options.CheckS == 1 && !g.NetworkGame();
+}
+
+// Against the sharper (with "CheckS") the loss waits for the guessing game,
+// which may still turn it into a win.
 bool AnnouncePlayerLoses(Game& g) {
   TTableState& t = g.t;
+  const bool guessingFollows = CatchingTheSharper(g);
+  if (!guessingFollows) CountResult(g, DurakResult::Loss);
   g.out->ClearTalkArea();
-  if (ShowGameMessage(g, kMsgYouLost, -1) == 0) return false;
+  if (ShowGameMessage(g, kMsgYouLost, -1) == 0) {
+    // Whoever quits here makes no guess: the loss stands. The window closes
+    // only once this action is over, so the count still reaches the store.
+    if (guessingFollows) CountResult(g, DurakResult::Loss);
+    return false;
+  }
   ThrowCardsAway(g, 1);
   t.WhoseTurn = 0;
   t.GameDecided = 1;
   return true;
 }
 
-bool CatchingTheSharper(const Game& g) {
-  return g.t.Options.Style == 4 && g.t.Options.CheckS == 1 && !g.NetworkGame();
-}
-
 }  // namespace
 
-void CountResultAndDealAgain(Game& g, DurakResult result) {
+void CountResult(Game& g, DurakResult result) {
   TTableState& t = g.t;
   if (g.NetworkGame()) {
-    // A network session keeps its own score; the session goes on with the
-    // partner's next deal.
+    // A network session keeps its own score.
     if (result == DurakResult::Win) t.NetWins += 1;
     if (result == DurakResult::Loss) t.NetLosses += 1;
     if (result == DurakResult::Draw) t.NetDraws += 1;
@@ -77,8 +88,18 @@ void CountResultAndDealAgain(Game& g, DurakResult result) {
   if (result == DurakResult::Loss) r.Losses += 1;
   if (result == DurakResult::Draw) r.Draws += 1;
   WriteStatistics(g);
+}
+
+void DealAgain(Game& g) {
+  // In a network session the partner's next deal follows instead.
+  if (g.NetworkGame()) return;
   g.out->UpdateStatusBar();
   ScheduleNewGame(g);
+}
+
+void CountResultAndDealAgain(Game& g, DurakResult result) {
+  CountResult(g, result);
+  DealAgain(g);
 }
 
 bool CheckEndOfGame(Game& g) {
@@ -89,7 +110,7 @@ bool CheckEndOfGame(Game& g) {
 
   if (player == 0 && computer > 0) {
     if (!AnnouncePlayerWins(g)) return false;
-    CountResultAndDealAgain(g, DurakResult::Win);
+    DealAgain(g);
     return false;
   }
   if (computer == 0 && player > 0) {
@@ -99,7 +120,7 @@ bool CheckEndOfGame(Game& g) {
       StartGuessing(g);  // the loss is counted when the guessing ends
       return false;
     }
-    CountResultAndDealAgain(g, DurakResult::Loss);
+    DealAgain(g);
     return false;
   }
   if (computer == 0 && player == 0) {
@@ -110,11 +131,12 @@ bool CheckEndOfGame(Game& g) {
     const int code = result == DurakResult::Win    ? kMsgYouWin
                      : result == DurakResult::Loss ? kMsgYouLost
                                                    : kMsgDraw;
+    CountResult(g, result);
     if (ShowGameMessage(g, code, -1) == 0) return false;
     DiscardTrick(g);
     t.WhoseTurn = 2;
     t.GameDecided = 0;
-    CountResultAndDealAgain(g, result);
+    DealAgain(g);
     return false;
   }
   return true;

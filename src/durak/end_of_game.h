@@ -13,5 +13,10 @@ enum class DurakResult { Win, Loss, Draw };
 // made, the guessing game has started, or the program is closing).
 bool CheckEndOfGame(Game& g);
 
-// Counts the result in Stats, writes the statistics and deals anew.
+// Counts the result in Stats and writes the statistics (in a network game
+// the session's counters instead).
+void CountResult(Game& g, DurakResult result);
+// After a counted result: the status bar and the next deal (none in a
+// network game, where the session deals).
+void DealAgain(Game& g);
 void CountResultAndDealAgain(Game& g, DurakResult result);

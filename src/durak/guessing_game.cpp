@@ -20,6 +20,27 @@ bool WasSwindled(const Game& g, const TCard& guess) {
   return false;
 }
 
+// The result is counted and stored before the box announces it: with
+// "ConfNewgame" the box asks whether to go on, and Cancel ends the program.
+void CountGuessingResult(Game& g, bool guessed) {
+  TTableState& t = g.t;
+  t.GuessLossPending = 0;
+  t.WhoseTurn = guessed ? 1 : 0;
+  TResult& r = t.Stats[t.VidG];
+  if (guessed) {
+    r.Wins += 1;
+  } else {
+    r.Losses += 1;
+  }
+  WriteStatistics(g);
+}
+
+void LeaveGuessingMode(Game& g) {
+  g.t.GuessMode = 0;
+  g.t.GuessLossPending = 0;
+  g.out->RefreshMenuState();
+}
+
 // The guessing cards leave the table; then the next game is dealt.
 void EndGuessing(Game& g) {
   TTableState& t = g.t;
@@ -28,8 +49,7 @@ void EndGuessing(Game& g) {
   g.out->AnimateDiscard();
   g.out->AnimateSpreadHand(1, -1, true);
   t.Options.Speed /= 50;
-  t.GuessMode = 0;
-  WriteStatistics(g);
+  LeaveGuessingMode(g);
   g.out->UpdateStatusBar();
   ScheduleNewGame(g);
 }
@@ -42,6 +62,7 @@ void StartGuessing(Game& g) {
   TTableState& t = g.t;
   t.CoverIndex = 0;
   t.GuessMode = 1;
+  t.GuessLossPending = 1;
   ShufflePack(t.Pack, g.random);
   const int size = g.program.PackSize;
   for (int row = 0; row <= 6; ++row)
@@ -54,6 +75,8 @@ void StartGuessing(Game& g) {
   SoundAndVoice(g, 0, -1);
   g.out->RepaintTable(true);
   Comment(g, GuessingCommentId(g), kCaptionEmpty);
+  // Undo, saving, restoring and the dialogs rest from now on.
+  g.out->RefreshMenuState();
 }
 
 void GuessClick(Game& g, int slot) {
@@ -68,9 +91,8 @@ void GuessClick(Game& g, int slot) {
     SoundAndVoice(g, 7, -1);
     g.out->ClearTalkArea();
     g.out->BlinkCard(2, t.CoverIndex);
+    CountGuessingResult(g, true);
     if (ShowGameMessage(g, kMsgGuessed, -1) == 0) return;
-    t.WhoseTurn = 1;
-    t.Stats[t.VidG].Wins += 1;
     EndGuessing(g);
     return;
   }
@@ -80,8 +102,15 @@ void GuessClick(Game& g, int slot) {
   }
   SoundAndVoice(g, 6, -1);
   g.out->ClearTalkArea();
+  CountGuessingResult(g, false);
   if (ShowGameMessage(g, kMsgNotGuessed, -1) == 0) return;
-  t.WhoseTurn = 0;
-  t.Stats[t.VidG].Losses += 1;
   EndGuessing(g);
+}
+
+void AbandonGuessing(Game& g) {
+  TTableState& t = g.t;
+  if (t.GuessMode != 1) return;
+  if (t.GuessLossPending == 1) CountGuessingResult(g, false);
+  LeaveGuessingMode(g);
+  g.out->UpdateStatusBar();
 }

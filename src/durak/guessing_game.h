@@ -11,5 +11,10 @@
 void StartGuessing(Game& g);
 // The player points at the card in slot `slot` of row 1.
 void GuessClick(Game& g, int slot);
+// The player leaves the guessing game before its end (a new deal, another
+// game, closing the program): the loss that began it is counted, as if
+// every guess had failed, and the guessing game is over. Nothing happens
+// outside the guessing game.
+void AbandonGuessing(Game& g);
 // Commentary id shown during the guessing game: 9 (five guesses) or 10 (three).
 int GuessingCommentId(const Game& g);

@@ -6,7 +6,9 @@
 #include "core/catalogue.h"
 #include "core/hand_order.h"
 #include "core/new_game.h"
+#include "durak/guessing_game.h"
 #include "persistence/settings.h"
+#include "play/menu_commands.h"
 #include "play/new_game.h"
 
 namespace {
@@ -92,6 +94,11 @@ SwitchOutcome SwitchGame(Game& g, const CatalogueEntry& chosen) {
   const int newVidG = chosen.VidG;
   if (newFormG == oldFormG && newVidG == oldVidG) return SwitchOutcome::SameGame;
 
+  // Leaving the guessing game counts its loss for the game that was lost;
+  // its table of guesses cannot be played on, so a new deal follows.
+  const bool leftGuessing = g.t.GuessMode == 1;
+  AbandonGuessing(g);
+
   // Leaving a game half played never counts it as lost.
   if (newVidG > kLastCardGameVidG) g.t.PatienceResult = -1;
   // Another form of Czech durak is another match to 100 points.
@@ -99,7 +106,7 @@ SwitchOutcome SwitchGame(Game& g, const CatalogueEntry& chosen) {
     g.t.CzechPointsComputer = 0;
     g.t.CzechPointsPlayer = 0;
   }
-  if (newVidG == kJapaneseVidG) MakeDiamondsTrump(g);
+  if (newVidG == kJapaneseVidG && !leftGuessing) MakeDiamondsTrump(g);
 
   SetGame(g, newFormG, newVidG, g.program.Lang, false);
   g.out->LayoutTable();
@@ -107,7 +114,7 @@ SwitchOutcome SwitchGame(Game& g, const CatalogueEntry& chosen) {
   g.out->PlaceControls();
   g.out->UpdateStatusBar();
 
-  if (!DealsAnew(g, oldVidG, newVidG)) {
+  if (!leftGuessing && !DealsAnew(g, oldVidG, newVidG)) {
     ContinueWithTheseCards(g, oldVidG, newVidG);
     return SwitchOutcome::Continued;
   }
@@ -161,10 +168,13 @@ GameMenuState RefreshMenuState(const Game& g) {
   s.checkedItem = CatalogueIndex(e, g.t.FormG, g.t.VidG);
   s.checkedLanguage = g.program.Lang == 1 ? 1 : 0;
 
-  // The guessing game holds the table as it is: no undo, saving or dialogs.
-  const bool guessing = g.t.GuessMode == 1;
-  s.cardBackEnabled = s.backgroundEnabled = s.optionsEnabled = !guessing;
-  s.undoEnabled = s.saveEnabled = s.restoreEnabled = !guessing && !g.NetworkGame();
+  // The same rule the commands' handlers follow.
+  s.undoEnabled = CommandMayRun(g, TableCommand::Undo);
+  s.saveEnabled = CommandMayRun(g, TableCommand::SaveGame);
+  s.restoreEnabled = CommandMayRun(g, TableCommand::RestoreGame);
+  s.cardBackEnabled = CommandMayRun(g, TableCommand::CardBack);
+  s.backgroundEnabled = CommandMayRun(g, TableCommand::Background);
+  s.optionsEnabled = CommandMayRun(g, TableCommand::Options);
   // Only the server deals in a network game.
   s.newGameEnabled = g.program.NetRole != 0;
   return s;

@@ -1,11 +1,14 @@
 #include "play/new_game.h"
 
 #include "core/new_game.h"
+#include "durak/guessing_game.h"
 #include "patience/patience_result.h"
 #include "play/start_of_play.h"
 
 void NewGame(Game& g) {
   g.newGameDue = false;
+  // A guessing game left unfinished still counts its loss.
+  AbandonGuessing(g);
   const Kind k = g.kind();
   if (IsPatience(k)) SettlePreviousPatience(g);
   DealOnly(g);

@@ -16,6 +16,9 @@ void StartHearts(Game& g) {
 }  // namespace
 
 void DealAndStart(Game& g) {
+  // The last game's remark and Move-button caption do not carry over: a game
+  // that has not spoken yet shows a blank button, not "Pick up" from durak.
+  Comment(g, -1, kCaptionEmpty);
   g.t.Dealing = 1;
   g.out->AnimateDeal();
   g.t.Dealing = 0;
