@@ -1,5 +1,10 @@
 #include "play/self_play.h"
 
+#include "durak/table_invariants.h"
+#include "games/eights_invariants.h"
+#include "games/nine_invariants.h"
+#include "persistence/save_record.h"
+#include "play/saved_table_checks.h"
 #include "play/self_play_durak.h"
 #include "play/self_play_eights_nine.h"
 
@@ -12,5 +17,15 @@ SelfPlayReport RunSelfPlay(Game& g, FixedClock& clock, const SelfPlayConfig& con
   if (IsDurak(k)) return PlayDurakGames(g, clock, config);
   if (k == Kind::Eights) return PlayEightsGames(g, clock, config);
   if (k == Kind::Nine) return PlayNineGames(g, clock, config);
+  return {};
+}
+
+std::string TableProblem(Game& g) {
+  const std::string saved = SavedTableProblem(RecordFromTable(g), *g.edition);
+  if (!saved.empty()) return "a save of it would be refused: " + saved;
+  const Kind k = g.kind();
+  if (IsDurak(k)) return CheckDurakTable(g);
+  if (k == Kind::Eights) return CheckEightsTable(g);
+  if (k == Kind::Nine) return CheckNineTable(g);
   return {};
 }
