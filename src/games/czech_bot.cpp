@@ -83,7 +83,8 @@ CzechBotAction ChooseCzechAction(Game& g, const BotStyle& bot) {
     }
     // Now and then another suit than the one it holds most of: a person
     // does not order the same suit for ever when the computer cannot follow.
-    if (RandomBelow(g, 3) == 0) return {CzechBotAction::Suit, RandomBelow(g, 4)};
+    if (t.FormG != kCzechPentagon && RandomBelow(g, 3) == 0)
+      return {CzechBotAction::Suit, RandomBelow(g, 4)};
     return {CzechBotAction::Suit, MostHeldSuit(t)};
   }
   if (t.WhoseTurn != 1) return {};
@@ -98,18 +99,18 @@ CzechBotAction ChooseCzechAction(Game& g, const BotStyle& bot) {
     // that suit are often kept back while waiting for it.
     const int queen = FittingQueen(g);
     if (queen >= 0) return {CzechBotAction::Card, queen};
-    if (RandomBelow(g, 2) == 0) return {};
   }
   // A person keeps the cards that make the opponent draw while another card
-  // fits, and sometimes draws rather than lay one: the same few take cards
-  // then cannot go round between the hands for ever.
+  // fits, and often keeps them even when nothing else fits, drawing or
+  // passing instead: otherwise the same few take cards can go round between
+  // the hands, the pile and the stock for ever.
   int slot = AnyFittingCard(g, true);
-  if (slot >= 0 && RandomBelow(g, 2) == 0) slot = FittingCard(g, CzechScansFromFirst(bot.style));
-  if (slot < 0) {
-    const bool mayDraw = !CzechNothingToDraw(g) && t.ButtonCaptionId != 4;
-    if (mayDraw && RandomBelow(g, 2) == 0) return {};
-    slot = AnyFittingCard(g, false);
+  if (slot >= 0) {
+    if (RandomBelow(g, 2) == 0) slot = FittingCard(g, CzechScansFromFirst(bot.style));
+    if (RandomBelow(g, 12) == 0) return {};
+    return {CzechBotAction::Card, slot};
   }
-  if (slot < 0 || RandomBelow(g, 12) == 0) return {};
+  slot = AnyFittingCard(g, false);
+  if (slot < 0 || RandomBelow(g, 2) == 0) return {};
   return {CzechBotAction::Card, slot};
 }

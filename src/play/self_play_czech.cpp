@@ -11,7 +11,9 @@ namespace {
 // A deal of Czech durak may run long: when the suit in force is one the side
 // to move lacks, cards of the take ranks can go round between the hands,
 // the pile and the stock for a while before either side breaks the round.
-constexpr int kLongDeals = 10;
+// Pentagon, where only the suit in force may follow, runs longest: some
+// ten thousand actions a deal on average, and a few times that at worst.
+constexpr int kLongDeals = 100;
 
 void Act(Game& g, const BotStyle& bot) {
   const CzechBotAction a = ChooseCzechAction(g, bot);
