@@ -86,7 +86,14 @@ int CzechSwindle(Game& g, int row, int slot) {
   if (found < 0) return -1;
   const TCard x = *t.TakeCard(fromRow, found);
   const int lowest = handSize - 1;
-  t.CardGrid[0][lowest].Present = 0;
+  // The card swapped out goes under the stock rather than out of the game:
+  // a pack short of, say, Pentagon's queen of the suit in force could leave
+  // a deal with no way on for ever.
+  const TCard out = *t.TakeCard(0, lowest);
+  // (A gap the swindled card left in the stock closes at the next recount.)
+  const int under = std::clamp(t.RowCount[5], 0, kSlots - 1);
+  t.PutCard(5, under, out);
+  t.RowCount[5] = under + 1;
   t.PutCard(0, lowest, x);
   t.SwindleCards[t.SwindleCount] = x;
   t.SwindleCards[t.SwindleCount].Present = 1;

@@ -13,8 +13,8 @@ constexpr int kStockRow = 5;
 int LowestRank(const Game& g) { return g.t.FormG == 5 ? Seven : Six; }
 int PackCards(const Game& g) { return g.t.FormG == 5 ? 32 : 36; }
 
-// Every card lies once, in a hand, the pile or the stock; the sharper's
-// swindles are the only way a card leaves the game.
+// Every card lies once, in a hand, the pile or the stock; even the card the
+// sharper swaps out stays in the game, under the stock.
 std::string CheckCards(const Game& g) {
   std::array<int, kPackSlots> seen{};
   int present = 0;
@@ -30,7 +30,7 @@ std::string CheckCards(const Game& g) {
       ++present;
     }
   }
-  if (present != PackCards(g) - g.t.SwindleCount) return "cards lost or added";
+  if (present != PackCards(g)) return "cards lost or added";
   return {};
 }
 
@@ -103,7 +103,9 @@ std::string CzechPointsWatch::Check(const Game& g) {
   // computer opens it and sheds all its cards at once) starts from nothing.
   const bool matchOver = MatchesDecided(g) != matches_;
   const bool pharaoh = g.t.FormG == kCzechPharaoh;
-  auto fine = [&](int was, int is) { return is >= was || (pharaoh && is == was - 30); };
+  // One action may end two deals in Pharaoh (the computer can shed all
+  // four cards of the next one at once), so by any multiple of 30.
+  auto fine = [&](int was, int is) { return is >= was || (pharaoh && (was - is) % 30 == 0); };
   std::string problem;
   if (!matchOver && (!fine(player_, player) || !fine(computer_, computer)))
     problem = "points went down";

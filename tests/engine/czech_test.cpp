@@ -349,8 +349,9 @@ TEST(CzechSwindle, TheSharperTakesAFittingCardFromTheStockAndDropsItsLowest) {
   const int slot = CzechSwindle(e.g, 2, 0);
   ASSERT_EQ(slot, 1);
   EXPECT_TRUE(SameCard(e.g.t.CardGrid[0][1], C(Hearts, Ten)));
-  EXPECT_FALSE(e.Holds(0, C(Spades, Seven))) << "the lowest card left the game";
+  EXPECT_FALSE(e.Holds(0, C(Spades, Seven))) << "the lowest card left the hand";
   EXPECT_FALSE(e.g.t.IsPresent(5, 1)) << "the card is no longer in the stock";
+  EXPECT_TRUE(SameCard(e.g.t.CardGrid[5][2], C(Spades, Seven))) << "... for under the stock";
   EXPECT_EQ(e.g.t.SwindleCount, 1);
   EXPECT_TRUE(SameCard(e.g.t.SwindleCards[0], C(Hearts, Ten)));
 }
