@@ -3,6 +3,7 @@
 #include "commentary/comment.h"
 #include "core/hand_order.h"
 #include "core/new_game.h"
+#include "games/czech_durak.h"
 #include "games/eights.h"
 #include "games/nine.h"
 #include "games/suit_order.h"
@@ -81,6 +82,7 @@ std::optional<TablePoint> TakeInRecord(Game& g, const SaveRecord& record) {
   Comment(g, record.CommentId, record.ButtonCaptionId);
   // Whether the suit buttons and the Move button take a press is not kept
   // with a table; it follows from the table.
+  if (g.kind() == Kind::CzechDurak) EnableSuitOrder(g, CzechSuitOrderOpen(g));
   if (g.kind() == Kind::Eights) EnableSuitOrder(g, EightsSuitOrderOpen(g));
   if (g.kind() == Kind::Nine) RefreshNineMoveButton(g);
   if (t.HitIndex == -1 || t.VidG > 7 || t.HitIndex >= t.RowCount[1]) return std::nullopt;
