@@ -2,9 +2,12 @@
 
 #include "play/self_play_durak.h"
 #include "play/self_play_eights_nine.h"
+#include "play/self_play_patience.h"
+#include "patience/patience_rules.h"
 
 bool SelfPlaySupported(Kind kind) {
-  return IsDurak(kind) || kind == Kind::Eights || kind == Kind::Nine;
+  return IsDurak(kind) || kind == Kind::Eights || kind == Kind::Nine ||
+         PatienceRulesFor(kind) != nullptr;
 }
 
 SelfPlayReport RunSelfPlay(Game& g, FixedClock& clock, const SelfPlayConfig& config) {
@@ -12,5 +15,6 @@ SelfPlayReport RunSelfPlay(Game& g, FixedClock& clock, const SelfPlayConfig& con
   if (IsDurak(k)) return PlayDurakGames(g, clock, config);
   if (k == Kind::Eights) return PlayEightsGames(g, clock, config);
   if (k == Kind::Nine) return PlayNineGames(g, clock, config);
+  if (PatienceRulesFor(k) != nullptr) return PlayPatienceGames(g, clock, config);
   return {};
 }

@@ -1,0 +1,33 @@
+#include "patience/patience_rules.h"
+
+#include "patience/scarf.h"
+
+namespace {
+
+// One line per playable patience game.
+const PatienceRules kRules[] = {
+    {Kind::Scarf, kScarfPileRows, ScarfLegalMoves, CheckScarfTable},
+};
+
+}  // namespace
+
+const PatienceRules* PatienceRulesFor(Kind kind) {
+  for (const PatienceRules& rules : kRules) {
+    if (rules.kind == kind) return &rules;
+  }
+  return nullptr;
+}
+
+bool InPatiencePack(Kind kind, const TCard& card) {
+  switch (kind) {
+    case Kind::Pairs:
+    case Kind::Prisoner:
+    case Kind::Paganini:
+      return card.Rank >= Six;
+    case Kind::Joker:
+      // The red sixes stay out; the black ones are the jokers.
+      return card.Rank > Six || (card.Rank == Six && card.Suit <= Spades);
+    default:
+      return true;
+  }
+}
