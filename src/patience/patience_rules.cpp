@@ -1,12 +1,14 @@
 #include "patience/patience_rules.h"
 
 #include "patience/scarf.h"
+#include "patience/solitaire.h"
 
 namespace {
 
 // One line per playable patience game.
 const PatienceRules kRules[] = {
     {Kind::Scarf, kScarfPileRows, ScarfLegalMoves, CheckScarfTable},
+    {Kind::Solitaire, kSolitairePileRows, SolitaireLegalMoves, CheckSolitaireTable},
 };
 
 }  // namespace
