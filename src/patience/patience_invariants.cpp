@@ -11,7 +11,7 @@ std::string Where(int row, int slot) {
   return std::to_string(row) + ":" + std::to_string(slot);
 }
 
-std::string CheckWholePack(const TTableState& t, Kind kind) {
+std::string CheckWholePack(const TTableState& t, Kind kind, bool removesCards) {
   std::array<int, 52> seen{};
   for (int r = 0; r < kRows; ++r) {
     for (int s = 0; s < kSlots; ++s) {
@@ -25,7 +25,7 @@ std::string CheckWholePack(const TTableState& t, Kind kind) {
   }
   for (int i = 0; i < 52; ++i) {
     const TCard c{i / 13, i % 13, 1, {}};
-    if (InPatiencePack(kind, c) && seen[i] == 0) {
+    if (!removesCards && InPatiencePack(kind, c) && seen[i] == 0) {
       return "card " + std::to_string(i) + " of the pack is lost";
     }
   }
@@ -71,11 +71,23 @@ std::string CheckWinTest(const TTableState& t, Kind kind) {
 
 }  // namespace
 
+uint64_t CardsOnTable(const TTableState& t) {
+  uint64_t cards = 0;
+  for (const auto& row : t.CardGrid) {
+    for (const TCard& c : row) {
+      if (c.Present == 1 && c.Suit >= 0 && c.Suit <= 3 && c.Rank >= 0 && c.Rank <= 12) {
+        cards |= uint64_t{1} << ImageIndex(c);
+      }
+    }
+  }
+  return cards;
+}
+
 std::string CheckPatienceTable(const Game& g) {
   const TTableState& t = g.t;
   const Kind kind = g.kind();
   const PatienceRules* rules = PatienceRulesFor(kind);
-  std::string problem = CheckWholePack(t, kind);
+  std::string problem = CheckWholePack(t, kind, rules != nullptr && rules->removesCards);
   if (problem.empty()) problem = CheckCounts(t, rules != nullptr ? rules->pileRows : 0);
   if (problem.empty()) problem = CheckPick(t, kind);
   if (problem.empty()) problem = CheckWinTest(t, kind);

@@ -1,5 +1,6 @@
 #include "patience/patience_rules.h"
 
+#include "patience/pairing.h"
 #include "patience/scarf.h"
 #include "patience/solitaire.h"
 
@@ -9,6 +10,11 @@ namespace {
 const PatienceRules kRules[] = {
     {Kind::Scarf, kScarfPileRows, ScarfLegalMoves, CheckScarfTable},
     {Kind::Solitaire, kSolitairePileRows, SolitaireLegalMoves, CheckSolitaireTable},
+    {Kind::Kerchief, 0x3FF, KerchiefLegalMoves, nullptr, true},           // rows 0-9
+    {Kind::Pairs, 0x1FF, PairsLegalMoves, nullptr, true},                 // rows 0-8
+    {Kind::Piramida, 0x7, PiramidaLegalMoves, CheckPiramidaTable, true},  // stock and waste
+    {Kind::OldFriend, 0xFB, OldFriendLegalMoves, nullptr},                // rows 0, 1, 3-7
+    {Kind::CrossRoads, 0x3F, CrossLegalMoves, nullptr, true},             // rows 0-5
 };
 
 }  // namespace

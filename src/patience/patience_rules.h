@@ -40,6 +40,9 @@ struct PatienceRules {
   // What else must hold on this game's table; empty when all is well.
   // May be null.
   std::string (*checkTable)(const TTableState& t);
+  // The game takes cards off the table (the pairing games): a card missing
+  // from the grid has been removed, and never comes back in the deal.
+  bool removesCards = false;
 };
 
 // The rules of a patience game, or null for a game not yet playable.

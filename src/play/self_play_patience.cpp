@@ -122,6 +122,7 @@ std::string PlayOneDeal(Game& g, FixedClock& clock, const SelfPlayConfig& config
                         const PatienceRules& rules, PatienceBot& bot, SelfPlayReport& report,
                         bool& won) {
   won = false;
+  uint64_t onTable = CardsOnTable(g.t);
   for (int move = 0; move < config.maxPatienceMoves; ++move) {
     ++report.actions;
     clock.Set(config.seed * 100000000 + report.actions);
@@ -150,6 +151,10 @@ std::string PlayOneDeal(Game& g, FixedClock& clock, const SelfPlayConfig& config
       if (!problem.empty()) return problem + " after " + what;
     }
     if (won) return {};
+    // A card taken off the table stays off it.
+    const uint64_t now = CardsOnTable(g.t);
+    if ((now & ~onTable) != 0) return "a card came back to the table after " + what;
+    onTable = now;
   }
   return {};
 }
