@@ -4,14 +4,18 @@
 #include "games/czech_invariants.h"
 #include "games/eights_invariants.h"
 #include "games/nine_invariants.h"
+#include "patience/patience_invariants.h"
+#include "patience/patience_rules.h"
 #include "persistence/save_record.h"
 #include "play/saved_table_checks.h"
 #include "play/self_play_czech.h"
 #include "play/self_play_durak.h"
 #include "play/self_play_eights_nine.h"
+#include "play/self_play_patience.h"
 
 bool SelfPlaySupported(Kind kind) {
-  return IsDurak(kind) || kind == Kind::CzechDurak || kind == Kind::Eights || kind == Kind::Nine;
+  return IsDurak(kind) || kind == Kind::CzechDurak || kind == Kind::Eights ||
+         kind == Kind::Nine || PatienceRulesFor(kind) != nullptr;
 }
 
 SelfPlayReport RunSelfPlay(Game& g, FixedClock& clock, const SelfPlayConfig& config) {
@@ -20,6 +24,7 @@ SelfPlayReport RunSelfPlay(Game& g, FixedClock& clock, const SelfPlayConfig& con
   if (k == Kind::CzechDurak) return PlayCzechGames(g, clock, config);
   if (k == Kind::Eights) return PlayEightsGames(g, clock, config);
   if (k == Kind::Nine) return PlayNineGames(g, clock, config);
+  if (PatienceRulesFor(k) != nullptr) return PlayPatienceGames(g, clock, config);
   return {};
 }
 
@@ -31,5 +36,6 @@ std::string TableProblem(Game& g) {
   if (k == Kind::CzechDurak) return CheckCzechTable(g);
   if (k == Kind::Eights) return CheckEightsTable(g);
   if (k == Kind::Nine) return CheckNineTable(g);
+  if (PatienceRulesFor(k) != nullptr) return CheckPatienceTable(g);
   return {};
 }
