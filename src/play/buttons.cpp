@@ -2,6 +2,7 @@
 
 #include "durak/turn_flow.h"
 #include "games/eights.h"
+#include "games/hearts.h"
 #include "games/nine.h"
 #include "play/new_game.h"
 
@@ -12,6 +13,7 @@ void PressMoveButton(Game& g) {
   if (IsDurak(k)) MoveButtonClick(g);
   if (k == Kind::Eights) EightsMoveButton(g);
   if (k == Kind::Nine) NineMoveButton(g);
+  if (k == Kind::Hearts) HeartsMoveButton(g);
   DealScheduledGame(g);
 }
 

@@ -4,6 +4,7 @@
 #include "core/hand_order.h"
 #include "core/new_game.h"
 #include "games/eights.h"
+#include "games/hearts.h"
 #include "games/nine.h"
 #include "games/suit_order.h"
 #include "persistence/settings.h"
@@ -30,6 +31,9 @@ void PutBackFields(TTableState& t, const SaveRecord& r) {
   t.FirstDiscardDone = r.FirstDiscardDone;
   t.CardGrid = r.Cards;
   t.Opened = r.Opened;
+  // The cards chosen for passing in Hearts are not kept with a table: they
+  // are chosen anew, and none stands raised.
+  t.PassSlots = {-1, -1, -1};
 }
 
 void RecountForKind(Game& g) {
@@ -83,6 +87,8 @@ std::optional<TablePoint> TakeInRecord(Game& g, const SaveRecord& record) {
   // with a table; it follows from the table.
   if (g.kind() == Kind::Eights) EnableSuitOrder(g, EightsSuitOrderOpen(g));
   if (g.kind() == Kind::Nine) RefreshNineMoveButton(g);
+  // Hearts: the cards to pass are chosen again before the button takes a press.
+  if (g.kind() == Kind::Hearts && HeartsChoosing(g)) g.out->EnableMoveButton(false);
   if (t.HitIndex == -1 || t.VidG > 7 || t.HitIndex >= t.RowCount[1]) return std::nullopt;
   return HandCardPointer(t, t.HitIndex);
 }

@@ -3,6 +3,7 @@
 #include "commentary/comment.h"
 #include "core/hand_order.h"
 #include "core/new_game.h"
+#include "games/hearts.h"
 #include "persistence/settings.h"
 #include "play/game_switch.h"
 #include "play/new_game.h"
@@ -172,6 +173,9 @@ void ToggleSuitOrder(Game& g) {
 }
 
 void NewGameCommand(Game& g) {
+  // A new game of Hearts starts again from 0 points; its next hands come
+  // by themselves.
+  if (g.kind() == Kind::Hearts) ResetHeartsGame(g);
   if (g.program.NetRole == -1) {
     NewGame(g);
   } else if (g.program.NetRole == 1) {
