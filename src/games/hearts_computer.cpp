@@ -40,13 +40,16 @@ bool IsSpadeAboveQueen(const TCard& c) {
   return c.Suit == Spades && c.Rank > Queen;
 }
 
-// The slot among `slots` with the smallest key; the first on a tie.
+// The slot among `slots` with the smallest key. A tie goes to the card
+// first in the pack's order, so a hand's choice does not hang on the order
+// its cards lie in (a hand taken back from a save may lie otherwise).
 template <typename Key>
 int Lowest(const TTableState& t, int seat, const std::vector<int>& slots, Key key) {
   int best = -1, bestKey = 0;
   for (const int s : slots) {
     const int k = key(CardOf(t, seat, s));
-    if (best < 0 || k < bestKey) {
+    if (best < 0 || k < bestKey ||
+        (k == bestKey && ImageIndex(CardOf(t, seat, s)) < ImageIndex(CardOf(t, seat, best)))) {
       best = s;
       bestKey = k;
     }
@@ -149,8 +152,10 @@ int Discard(const TTableState& t, int seat, const std::vector<int>& legal, int l
   for (const int s : legal)
     if (IsQueenOfSpades(CardOf(t, seat, s))) return s;
   if (level >= kHigh && QueenOutAgainst(t, seat)) {
+    std::vector<int> seniors;
     for (const int s : legal)
-      if (IsSpadeAboveQueen(CardOf(t, seat, s))) return s;
+      if (IsSpadeAboveQueen(CardOf(t, seat, s))) seniors.push_back(s);
+    if (!seniors.empty()) return HighestRank(t, seat, seniors);
   }
   std::vector<int> hearts;
   for (const int s : legal)
@@ -222,9 +227,11 @@ std::array<int, 3> ChoosePassCards(const TTableState& t, int seat, int level) {
   std::vector<int> slots;
   for (int s = 0; s < kSlots; ++s)
     if (t.IsPresent(seat, s)) slots.push_back(s);
-  std::stable_sort(slots.begin(), slots.end(), [&](int a, int b) {
-    return PassDanger(t, seat, CardOf(t, seat, a), level) >
-           PassDanger(t, seat, CardOf(t, seat, b), level);
+  std::sort(slots.begin(), slots.end(), [&](int a, int b) {
+    const int da = PassDanger(t, seat, CardOf(t, seat, a), level);
+    const int db = PassDanger(t, seat, CardOf(t, seat, b), level);
+    if (da != db) return da > db;
+    return ImageIndex(CardOf(t, seat, a)) > ImageIndex(CardOf(t, seat, b));
   });
   std::array<int, 3> chosen{-1, -1, -1};
   for (size_t i = 0; i < chosen.size() && i < slots.size(); ++i) chosen[i] = slots[i];

@@ -5,6 +5,7 @@
 #include "core/new_game.h"
 #include "games/eights.h"
 #include "games/hearts.h"
+#include "games/hearts_rules.h"
 #include "games/nine.h"
 #include "games/suit_order.h"
 #include "persistence/settings.h"
@@ -45,6 +46,8 @@ void RecountForKind(Game& g) {
     t.RowCount[0] = OrderRow(g, 0);
   } else if (IsCardGame(k)) {
     CountRows(g);
+  } else if (k == Kind::Hearts) {
+    CloseUpHands(t);  // the hands as they lie; the trick and the taken cards stay
   } else if (!IsMemory(k)) {
     t.Picked = 0;
     t.HitRow = -1;
@@ -87,8 +90,12 @@ std::optional<TablePoint> TakeInRecord(Game& g, const SaveRecord& record) {
   // with a table; it follows from the table.
   if (g.kind() == Kind::Eights) EnableSuitOrder(g, EightsSuitOrderOpen(g));
   if (g.kind() == Kind::Nine) RefreshNineMoveButton(g);
-  // Hearts: the cards to pass are chosen again before the button takes a press.
-  if (g.kind() == Kind::Hearts && HeartsChoosing(g)) g.out->EnableMoveButton(false);
+  // Hearts shows its Move button by the caption just taken back; the cards
+  // to pass are chosen again before the button takes a press.
+  if (g.kind() == Kind::Hearts) {
+    g.out->ShowTableControls();
+    if (HeartsChoosing(g)) g.out->EnableMoveButton(false);
+  }
   if (t.HitIndex == -1 || t.VidG > 7 || t.HitIndex >= t.RowCount[1]) return std::nullopt;
   return HandCardPointer(t, t.HitIndex);
 }

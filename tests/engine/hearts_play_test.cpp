@@ -13,8 +13,10 @@
 #include "games/hearts_invariants.h"
 #include "games/hearts_scoring.h"
 #include "hearts_table.h"
+#include "persistence/save_record.h"
 #include "play/buttons.h"
 #include "play/new_game.h"
+#include "play/saved_table_checks.h"
 #include "play/self_play_hearts.h"
 #include "table/layout.h"
 
@@ -416,6 +418,39 @@ TEST(HeartsGames, RandomGamesKeepEveryRule) {
     EXPECT_EQ(r.violations, 0) << r.violation;
     EXPECT_EQ(r.games, 15);
     EXPECT_EQ(r.wins + r.losses + r.draws, 15);
+  }
+}
+
+}  // namespace
+
+// ---- A saved Hearts table --------------------------------------------------
+
+namespace {
+
+TEST(HeartsSavedTable, OnlyATableAGameOfHeartsCanReachIsTakenIn) {
+  const struct {
+    const char* what;
+    void (*spoil)(SaveRecord&);
+    bool accepted;
+  } cases[] = {
+      {"the table as played", [](SaveRecord&) {}, true},
+      {"a seat beyond the four leads", [](SaveRecord& r) { r.CoverIndex = 4; }, false},
+      {"a total beyond reach", [](SaveRecord& r) { r.CzechPointsPlayer = 400; }, false},
+      {"a card beyond a hand's thirteen places",
+       [](SaveRecord& r) { std::swap(r.Cards[1][0], r.Cards[1][20]); }, false},
+      {"a gap in the trick",
+       [](SaveRecord& r) {
+         r.CoverIndex = 1;
+         r.Cards[4][3] = r.Cards[3][0];
+         r.Cards[3][0].Present = 0;
+       },
+       false},
+  };
+  for (const auto& c : cases) {
+    HeartsDeal d;
+    SaveRecord r = RecordFromTable(d.g);
+    c.spoil(r);
+    EXPECT_EQ(SavedTableProblem(r, Edition285()).empty(), c.accepted) << c.what;
   }
 }
 
