@@ -119,7 +119,7 @@ KeyResponse KeyboardShortcut(Game& g, ShortcutKey key, const KeyContext& context
       break;
   }
   r.consumed = false;
-  if (IsCardGame(g.kind())) {
+  if (IsCardGame(g.kind()) || g.kind() == Kind::Hearts) {
     r.play = PlayCardGameByKey(g, key, context, r.consumed);
   } else if (TakesKeyboardPlay(g)) {
     r.play = PlayMemoryByKey(g, key, r.consumed);

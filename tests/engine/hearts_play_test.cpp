@@ -17,6 +17,7 @@
 #include "play/buttons.h"
 #include "play/new_game.h"
 #include "play/saved_table_checks.h"
+#include "play/shortcuts.h"
 #include "play/self_play_hearts.h"
 #include "table/layout.h"
 
@@ -422,6 +423,34 @@ TEST(HeartsGames, RandomGamesKeepEveryRule) {
 }
 
 }  // namespace
+
+// ---- The keyboard ----------------------------------------------------------
+
+TEST(HeartsKeys, ArrowsWalkTheHandUpChoosesOrPlaysDownPressesTheButton) {
+  HeartsDeal d;
+  const KeyContext context{0, false};
+  const KeyResponse first = KeyboardShortcut(d.g, ShortcutKey::Right, context);
+  EXPECT_EQ(d.g.t.HitIndex, 12);  // nothing selected: right starts at the last card
+  ASSERT_TRUE(first.play.pointer.has_value());
+  EXPECT_EQ(first.play.pointer->x, d.g.t.CardX[0][12] + 35);
+  KeyboardShortcut(d.g, ShortcutKey::Up, context);
+  KeyboardShortcut(d.g, ShortcutKey::Left, context);
+  KeyboardShortcut(d.g, ShortcutKey::Up, context);
+  KeyboardShortcut(d.g, ShortcutKey::Left, context);
+  KeyboardShortcut(d.g, ShortcutKey::Up, context);
+  EXPECT_EQ(d.g.t.PassSlots, (std::array<int32_t, 3>{12, 11, 10}));
+  KeyboardShortcut(d.g, ShortcutKey::Down, context);
+  EXPECT_EQ(d.g.t.ButtonCaptionId, kCaptionOk);
+  KeyboardShortcut(d.g, ShortcutKey::Down, context);
+  EXPECT_TRUE(HeartsPlayersTurn(d.g));
+  // The first card the rules let the player play goes by the up arrow.
+  const std::vector<int> playable = PlayableSlots(d.g.t, 0);
+  ASSERT_FALSE(playable.empty());
+  d.g.t.HitIndex = playable.front();
+  const int before = CardsInHand(d.g.t, 0);
+  KeyboardShortcut(d.g, ShortcutKey::Up, context);
+  EXPECT_EQ(CardsInHand(d.g.t, 0), before - 1);
+}
 
 // ---- A saved Hearts table --------------------------------------------------
 
