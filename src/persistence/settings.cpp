@@ -60,7 +60,9 @@ void ApplySettings(Game& g) {
   // Only the sharper can be caught, so any other style ends the guessing game.
   if (g.t.Options.Style != kSharperStyle) g.t.GuessMode = 0;
   g.out->ApplyBackground(g.t.Options.BackGr);
-  OrderRow(g, 1);
+  // The player's hand follows the ordering options; in Hearts row 1 is a
+  // computer hand and the player's own keeps the order of its deal.
+  if (g.kind() != Kind::Hearts) OrderRow(g, 1);
 }
 
 }  // namespace
