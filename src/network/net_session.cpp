@@ -137,7 +137,11 @@ void NetSession::OnReceived(std::span<const uint8_t> bytes) {
   // meanwhile waits until the record being applied is done.
   if (processing_) return;
   processing_ = true;
-  if (!nameReceived_) TakeName();
+  if (!nameReceived_) {
+    TakeName();
+  } else if (side_ == NetSide::Server && firstDealDue_) {
+    TakeRestOfName();
+  }
   while (nameReceived_ && Running() && !closeWanted_ && TakeRecords()) {
   }
   processing_ = false;
@@ -145,14 +149,14 @@ void NetSession::OnReceived(std::span<const uint8_t> bytes) {
 
 void NetSession::TakeName() {
   std::size_t n = in_.size();
-  // The client's first bytes are the server's name and, when the stream ran
-  // them together, the start of the first deal behind it: the name ends
-  // where a record's Code reads as a deal.
-  if (side_ == NetSide::Client && in_.size() > static_cast<std::size_t>(kMaxNameChars)) {
+  // The client's name of the server ends where the first record begins: the
+  // stream may run the two together or cut either anywhere, so the name is
+  // known once a record's Code is seen behind it.
+  if (side_ == NetSide::Client) {
     n = 0;
     bool canTell = true;
     for (std::size_t k = 1; k <= static_cast<std::size_t>(kMaxNameChars) && n == 0; ++k) {
-      if (!AllTextBytes(in_, k)) break;
+      if (k > in_.size() || !AllTextBytes(in_, k)) break;
       if (in_.size() < k + kNameProbeBytes) {
         canTell = false;
         break;
@@ -186,6 +190,18 @@ void NetSession::TakeName() {
   const std::string own = Utf8ToCp1251(g_.program.NetNames[1]);
   out_.insert(out_.end(), own.begin(), own.end());
   firstDealDue_ = true;
+}
+
+// The client's name may come in more than one read; what follows it before
+// the first deal has gone out is more of the name, as long as it reads as one.
+void NetSession::TakeRestOfName() {
+  std::string& name = g_.program.NetNames[0];
+  const std::string bytes = Utf8ToCp1251(name);
+  if (bytes.size() + in_.size() > static_cast<std::size_t>(kMaxNameChars)) return;
+  if (!AllTextBytes(in_, in_.size())) return;
+  name = Cp1251ToUtf8(bytes + std::string(in_.begin(), in_.end()));
+  in_.clear();
+  RefreshIdentity();
 }
 
 bool NetSession::TakeRecords() {

@@ -82,6 +82,7 @@ class NetSession {
 
  private:
   void TakeName();
+  void TakeRestOfName();
   bool TakeRecords();
   void Apply(const NetMessage& m);
   void ReceiveDeal(const NetMessage& m);
