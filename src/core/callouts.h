@@ -108,6 +108,11 @@ class ICallouts {
   virtual void ApplyBackground(int /*backGr*/) {}
   // The network server asks for a new deal of the current game.
   virtual void RequestNewDeal() {}
+  // A round of a network game has ended on this side and its result is
+  // counted: the session deals the next one or waits for it.
+  virtual void NetRoundEnded() {}
+  // A partner's chat line for the chat edit field.
+  virtual void ShowChatLine(const std::string& /*text*/) {}
   // Durak: the trick leaving the table, taken into a hand, and the hands
   // refilled from the stock. packSlot is the stock slot drawn (-1: the trump
   // card of row 4); fanSize -1 means "as many as the hand will hold".
