@@ -17,6 +17,16 @@ const Edition& ThisEdition() {
 #endif
 }
 
+// The desktop entry the window belongs to, so that a desktop shows the
+// program's name and icon for it.
+const char* DesktopEntry() {
+#if KALVENAR_EDITION == 284
+  return "org.kalvenar.Kalvenor";
+#else
+  return "org.kalvenar.Kalvenar";
+#endif
+}
+
 // What QApplication left of the arguments once it took its own (-platform ...).
 std::vector<std::string> Arguments(int argc, char* argv[]) {
   std::vector<std::string> args;
@@ -28,6 +38,7 @@ std::vector<std::string> Arguments(int argc, char* argv[]) {
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  QGuiApplication::setDesktopFileName(QString::fromLatin1(DesktopEntry()));
   const Edition& edition = ThisEdition();
   const ParsedStart start = ParseStartOptions(Arguments(argc, argv), edition);
   if (!start.error.empty()) {

@@ -26,8 +26,8 @@
 #include "play/game_switch.h"
 #include "play/new_game.h"
 #include "ui/artwork/artwork.h"
+#include "ui/lazy_sound.h"
 #include "ui/qt_settings_store.h"
-#include "ui/sound_player.h"
 #include "ui/table_renderer.h"
 #include "ui/table_view.h"
 #include "ui/window_shell.h"
@@ -76,7 +76,7 @@ TForm1::TForm1(const Edition& edition, const StartOptions& options, QWidget* par
   game_.saveFile = options_.leaveFilesAlone ? nullptr : &saveFile_;
   ApplyFirstStartValues(game_);
   art_ = std::make_unique<Artwork>(devicePixelRatioF());
-  sound_ = std::make_unique<SoundPlayer>();
+  sound_ = std::make_unique<LazySound>();
   callouts_.SetUnattended(options_.screenshot);
   CreateControls();
   shell_ = std::make_unique<WindowShell>(*this);

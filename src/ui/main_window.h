@@ -23,7 +23,7 @@ class QBoxLayout;
 class QPushButton;
 class QStatusBar;
 class QtSettingsStore;
-class SoundPlayer;
+class LazySound;
 class TableView;
 class WindowShell;
 
@@ -111,7 +111,7 @@ class TForm1 : public QMainWindow {
   // "save.dat" in the current directory: the undo point and the saved game.
   DiskSaveFile saveFile_{kSaveFileName};
   std::unique_ptr<Artwork> art_;
-  std::unique_ptr<SoundPlayer> sound_;
+  std::unique_ptr<LazySound> sound_;
   TablePictures pictures_;
   bool started_ = false;    // the first deal has been made
   bool maximised_ = false;  // the settings ask for a maximised window

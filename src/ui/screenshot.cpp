@@ -80,7 +80,10 @@ QPixmap ScreenArea(QWidget& window, QWidget& dialog) {
     }
   }
   const QRect area = window.geometry();
-  QPixmap picture(area.size());
+  // At the screen's pixel density, as the window's own picture is.
+  const qreal ratio = window.devicePixelRatioF();
+  QPixmap picture(area.size() * ratio);
+  picture.setDevicePixelRatio(ratio);
   QPainter painter(&picture);
   painter.drawPixmap(0, 0, window.grab());
   const QPoint at = dialog.geometry().topLeft() - area.topLeft();

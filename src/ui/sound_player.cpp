@@ -13,11 +13,7 @@
 #include <algorithm>
 
 #include "ui/input_discarder.h"
-
-// Where an installed program's data folder lies, seen from the program.
-#ifndef KALVENAR_DATA_FROM_PROGRAM
-#define KALVENAR_DATA_FROM_PROGRAM "../share/kalvenar"
-#endif
+#include "ui/sound_files.h"
 
 namespace {
 
@@ -26,11 +22,6 @@ namespace {
 constexpr int kWaitMarginMs = 750;
 constexpr int kLongestWaitMs = 10000;
 
-quint32 Le32(const QByteArray& b, qsizetype at) {
-  const auto u = [&b](qsizetype i) { return static_cast<quint32>(static_cast<uchar>(b[i])); };
-  return u(at) | u(at + 1) << 8 | u(at + 2) << 16 | u(at + 3) << 24;
-}
-
 }  // namespace
 
 SoundPlayer::SoundPlayer(QObject* parent) : QObject(parent) {}
@@ -38,38 +29,15 @@ SoundPlayer::SoundPlayer(QObject* parent) : QObject(parent) {}
 SoundPlayer::~SoundPlayer() = default;
 
 QStringList SoundPlayer::SearchFolders() {
-  const QString program = QCoreApplication::applicationDirPath();
-  return {program, QDir::cleanPath(program + QStringLiteral("/" KALVENAR_DATA_FROM_PROGRAM)),
-          QDir::currentPath()};
+  return SoundSearchFolders();
 }
 
 QString SoundPlayer::Locate(const QString& relative) {
-  for (const QString& folder : SearchFolders()) {
-    const QFileInfo file(QDir(folder), relative);
-    if (file.isFile()) return file.absoluteFilePath();
-  }
-  return {};
+  return LocateSoundFile(relative);
 }
 
 int SoundPlayer::WavDurationMs(const QString& file) {
-  QFile f(file);
-  if (!f.open(QIODevice::ReadOnly)) return -1;
-  // The header and the chunk list of a short cue lie in its first bytes.
-  const QByteArray b = f.read(4096);
-  if (b.size() < 12 || b.mid(0, 4) != "RIFF" || b.mid(8, 4) != "WAVE") return -1;
-  quint32 byteRate = 0;
-  for (qsizetype at = 12; at + 8 <= b.size();) {
-    const QByteArray id = b.mid(at, 4);
-    const quint32 size = Le32(b, at + 4);
-    if (id == "fmt " && size >= 16 && at + 20 <= b.size()) byteRate = Le32(b, at + 16);
-    if (id == "data") {
-      if (byteRate == 0) return -1;
-      const quint32 available = static_cast<quint32>(f.size() - (at + 8));
-      return static_cast<int>(qint64{std::min(size, available)} * 1000 / byteRate);
-    }
-    at += 8 + qsizetype{size} + (size & 1);
-  }
-  return -1;
+  return WavFileDurationMs(file);
 }
 
 bool SoundPlayer::HasAudioOutput() {
@@ -129,4 +97,10 @@ void SoundPlayer::PlayToTheEnd(const QString& file, int durationMs) {
     loop.exec();
   }
   effect.stop();
+}
+
+// The sound module's one entry point, looked up by name when the window
+// plays its first sound.
+extern "C" Q_DECL_EXPORT ISoundOutput* KalvenarNewSoundOutput() {
+  return new SoundPlayer();
 }

@@ -1,9 +1,9 @@
-// Plays the program's WAV files: asynchronously (a new sound replaces one
-// still playing) or to their end. The files are looked up beside the
-// program, then in the data folder of an installed program, then in the
-// current directory. A missing or unreadable
-// file, or a machine without an audio output, is silent: the program goes on
-// as if the sound had been played.
+// The sound module's player: plays the program's WAV files asynchronously
+// (a new sound replaces one still playing) or to their end. The files are
+// looked up beside the program, then in the data folder of an installed
+// program, then in the current directory. A missing or unreadable file, or
+// a machine without an audio output, is silent: the program goes on as if
+// the sound had been played.
 #pragma once
 
 #include <QObject>
@@ -11,9 +11,11 @@
 #include <QStringList>
 #include <string>
 
+#include "ui/sound_output.h"
+
 class QSoundEffect;
 
-class SoundPlayer : public QObject {
+class SoundPlayer : public QObject, public ISoundOutput {
   Q_OBJECT
 
  public:
@@ -21,7 +23,7 @@ class SoundPlayer : public QObject {
   ~SoundPlayer() override;
 
   // path is relative with forward slashes, e.g. "Voices/skoloda.wav".
-  void PlayWav(const std::string& path, bool synchronous);
+  void PlayWav(const std::string& path, bool synchronous) override;
 
   // Where the files are looked for, in order: the program's folder, the
   // installed data folder (bin/../share/kalvenar), the current directory.

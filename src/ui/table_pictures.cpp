@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 
 #include "ui/artwork/artwork.h"
 
@@ -11,13 +12,36 @@ namespace {
 constexpr std::array<int, Artwork::kTextureCount> kLinePattern = {8,  10, 10, 8, 8, 8, 10,
                                                                   10, 10, 10, 8, 8, 8, 10};
 
+QSize PixelSize(int width, int height, qreal ratio) {
+  return {qRound(std::max(1, width) * ratio), qRound(std::max(1, height) * ratio)};
+}
+
 QImage NewPicture(int width, int height, qreal ratio) {
-  const int w = std::max(1, width);
-  const int h = std::max(1, height);
-  QImage picture(qRound(w * ratio), qRound(h * ratio), QImage::Format_ARGB32_Premultiplied);
+  const QSize size = PixelSize(width, height, ratio);
+  QImage picture(size, QImage::Format_ARGB32_Premultiplied);
   picture.setDevicePixelRatio(ratio);
   picture.fill(Qt::black);
   return picture;
+}
+
+// A picture that starts out transparent black and takes memory only where it
+// is drawn on: the animations and the drag use a part of it at a time, and
+// many runs never move a card before the window is resized.
+QImage NewScratchPicture(int width, int height, qreal ratio) {
+  const QSize size = PixelSize(width, height, ratio);
+  const qsizetype bytesPerLine = qsizetype{size.width()} * 4;
+  void* pixels = std::calloc(static_cast<size_t>(bytesPerLine * size.height()), 1);
+  if (pixels == nullptr) return NewPicture(width, height, ratio);
+  QImage picture(
+      static_cast<uchar*>(pixels), size.width(), size.height(), bytesPerLine,
+      QImage::Format_ARGB32_Premultiplied, [](void* p) { std::free(p); }, pixels);
+  picture.setDevicePixelRatio(ratio);
+  return picture;
+}
+
+bool HasSize(const QImage& picture, int width, int height, qreal ratio) {
+  return !picture.isNull() && picture.size() == PixelSize(width, height, ratio) &&
+         picture.devicePixelRatio() == ratio;
 }
 
 int LogicalWidth(const QImage& picture) {
@@ -42,10 +66,13 @@ void CopyLineStrip(QImage& background, const QImage& strip, int y) {
 }  // namespace
 
 void ResizeTablePictures(TablePictures& p, int width, int height, qreal ratio) {
+  // The same size again (the window shown, a resize back and forth) keeps
+  // the pictures: making them anew would only cost time and memory.
+  if (HasSize(p.BackBuffer, width, height, ratio) && HasSize(p.LineStrip, width, 1, ratio)) return;
   p.TableBackground = NewPicture(width, height, ratio);
   p.BackBuffer = NewPicture(width, height, ratio);
-  p.ScratchPicture = NewPicture(width, height, ratio);
-  p.DragPicture = NewPicture(width, height, ratio);
+  p.ScratchPicture = NewScratchPicture(width, height, ratio);
+  p.DragPicture = NewScratchPicture(width, height, ratio);
   p.LineStrip = NewPicture(width, 1, ratio);
 }
 

@@ -20,7 +20,9 @@ struct TablePictures {
 };
 
 // Gives all five pictures the window's size W x H (LineStrip keeps a height
-// of 1), at the screen's device pixel ratio so that cards stay sharp.
+// of 1), at the screen's device pixel ratio so that cards stay sharp. The
+// table pictures start black, the scratch and drag pictures transparent;
+// pictures that already have that size are kept as they are.
 void ResizeTablePictures(TablePictures& p, int width, int height, qreal ratio);
 
 // The texture that draws the separator lines on table background backGr:

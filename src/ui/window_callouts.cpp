@@ -14,8 +14,8 @@
 #include "commentary/status_bar.h"
 #include "commentary/table_controls.h"
 #include "play/save_restore.h"
+#include "ui/lazy_sound.h"
 #include "ui/main_window.h"
-#include "ui/sound_player.h"
 #include "ui/window_shell.h"
 
 namespace {

@@ -47,55 +47,61 @@ QPixmap TurnedSideways(const QPixmap& back) {
 
 }  // namespace
 
-Artwork::Artwork(qreal devicePixelRatio) : ratio_(std::max<qreal>(1.0, devicePixelRatio)) {
-  cards_.reserve(kCardImageCount);
-  for (int image = 0; image < kCardImageCount; ++image) {
-    cards_.push_back(CardPicture(image, ratio_));
-  }
-  sideways_.reserve(kBackCount);
-  for (int back = 0; back < kBackCount; ++back) {
-    sideways_.push_back(TurnedSideways(cards_[kFirstBack + back]));
-  }
-  icons_.reserve(kSuitCount);
-  for (int suit = 0; suit < kSuitCount; ++suit) {
-    icons_.push_back(
-        PaintPicture(kIconSize, ratio_, [suit](QPainter& p) { artwork::PaintSuitIcon(p, suit); }));
-  }
-  textures_.reserve(kTextureCount);
-  texturePixmaps_.reserve(kTextureCount);
-  for (int i = 0; i < kTextureCount; ++i) {
-    // Cloth, wood and stone gain nothing past twice the size, and every
-    // further step costs start-up time by the square.
-    textures_.push_back(artwork::MakeTexture(i, std::min<qreal>(ratio_, 2.0)));
-    texturePixmaps_.push_back(QPixmap::fromImage(textures_.back()));
-  }
-  blankCard_ = PaintPicture(kCardSize, ratio_, [](QPainter&) {});
-  blankIcon_ = PaintPicture(kIconSize, ratio_, [](QPainter&) {});
+// Nothing is painted until it is first shown: a game shows a few dozen of
+// the 83 card pictures and one of the 14 textures, and the window comes up
+// sooner and smaller for not painting the rest.
+Artwork::Artwork(qreal devicePixelRatio)
+    : ratio_(std::max<qreal>(1.0, devicePixelRatio)),
+      cards_(kCardImageCount),
+      sideways_(kBackCount),
+      icons_(kSuitCount),
+      textures_(kTextureCount),
+      texturePixmaps_(kTextureCount) {}
+
+const QPixmap& Artwork::CardAt(int image) const {
+  QPixmap& card = cards_[image];
+  if (card.isNull()) card = CardPicture(image, ratio_);
+  return card;
+}
+
+const QPixmap& Artwork::BlankCard() const {
+  if (blankCard_.isNull()) blankCard_ = PaintPicture(kCardSize, ratio_, [](QPainter&) {});
+  return blankCard_;
 }
 
 const QPixmap& Artwork::Card(int image) const {
-  if (image < 0 || image >= kCardImageCount) return blankCard_;
-  return cards_[image];
+  if (image < 0 || image >= kCardImageCount) return BlankCard();
+  return CardAt(image);
 }
 
 const QPixmap& Artwork::Face(int image) const {
-  if (image < 0 || image >= kFaceCount) return blankCard_;
-  return cards_[image];
+  if (image < 0 || image >= kFaceCount) return BlankCard();
+  return CardAt(image);
 }
 
 const QPixmap& Artwork::Back(int image) const {
-  if (image < kFirstBack || image > kSpareBack) return cards_[kFirstBack];
-  return cards_[image];
+  if (image < kFirstBack || image > kSpareBack) return CardAt(kFirstBack);
+  return CardAt(image);
 }
 
 const QPixmap& Artwork::SidewaysBack(int backIndex) const {
-  if (backIndex < 0 || backIndex >= kBackCount) return sideways_[0];
-  return sideways_[backIndex];
+  if (backIndex < 0 || backIndex >= kBackCount) backIndex = 0;
+  QPixmap& turned = sideways_[backIndex];
+  if (turned.isNull()) turned = TurnedSideways(CardAt(kFirstBack + backIndex));
+  return turned;
 }
 
 const QPixmap& Artwork::SuitIcon(int suit) const {
-  if (suit < 0 || suit >= kSuitCount) return blankIcon_;
-  return icons_[suit];
+  if (suit < 0 || suit >= kSuitCount) {
+    if (blankIcon_.isNull()) blankIcon_ = PaintPicture(kIconSize, ratio_, [](QPainter&) {});
+    return blankIcon_;
+  }
+  QPixmap& icon = icons_[suit];
+  if (icon.isNull()) {
+    icon =
+        PaintPicture(kIconSize, ratio_, [suit](QPainter& p) { artwork::PaintSuitIcon(p, suit); });
+  }
+  return icon;
 }
 
 const QPixmap& Artwork::Picture(ImageList list, int index) const {
@@ -121,9 +127,17 @@ QPixmap Artwork::Selected(int image) const {
 }
 
 const QImage& Artwork::Texture(int i) const {
-  return textures_[i < 0 || i >= kTextureCount ? 0 : i];
+  if (i < 0 || i >= kTextureCount) i = 0;
+  QImage& texture = textures_[i];
+  // Cloth, wood and stone gain nothing past twice the size, and every
+  // further step costs painting time by the square.
+  if (texture.isNull()) texture = artwork::MakeTexture(i, std::min<qreal>(ratio_, 2.0));
+  return texture;
 }
 
 const QPixmap& Artwork::TexturePixmap(int i) const {
-  return texturePixmaps_[i < 0 || i >= kTextureCount ? 0 : i];
+  if (i < 0 || i >= kTextureCount) i = 0;
+  QPixmap& pixmap = texturePixmaps_[i];
+  if (pixmap.isNull()) pixmap = QPixmap::fromImage(Texture(i));
+  return pixmap;
 }

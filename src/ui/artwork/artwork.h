@@ -9,9 +9,9 @@
 //   IList2  4 pictures 18 x 18: the suit icons, by suit.
 // and 14 tileable table textures.
 //
-// Every picture is painted at the given device pixel ratio (twice the size
-// by default) and carries that ratio, so QPainter draws it at its logical
-// size and it stays sharp on high-density screens. On the table:
+// Every picture is painted when it is first asked for, at the given device
+// pixel ratio (twice the size by default), and carries that ratio, so QPainter draws it at its
+// logical size and it stays sharp on high-density screens. On the table:
 //   DrawCard(list, i, x, y)  painter.drawPixmap(x, y, art.Picture(list, i))
 //   DrawEmptyPlace(x, y)     painter.drawPixmap(x, y, art.EmptyPlace())
 //   DrawSelected(row, slot)  painter.drawPixmap(x, y, art.Selected(image))
@@ -65,8 +65,8 @@ class Artwork {
   // IList2: clubs, spades, diamonds, hearts; outside 0..3 a transparent icon.
   const QPixmap& SuitIcon(int suit) const;
   // The dotted outline of an empty place; the table shows through it.
-  const QPixmap& EmptyPlace() const { return cards_[kEmptyPlace]; }
-  const QPixmap& Joker() const { return cards_[kJoker]; }
+  const QPixmap& EmptyPlace() const { return CardAt(kEmptyPlace); }
+  const QPixmap& Joker() const { return CardAt(kJoker); }
   // Any picture of the three lists, for a DrawCard(list, index, x, y).
   const QPixmap& Picture(ImageList list, int index) const;
   // The IList picture blended half and half with white: the picked card.
@@ -79,12 +79,17 @@ class Artwork {
   const QPixmap& TexturePixmap(int i) const;
 
  private:
+  const QPixmap& CardAt(int image) const;
+  const QPixmap& BlankCard() const;
+
   qreal ratio_;
-  std::vector<QPixmap> cards_;
-  std::vector<QPixmap> sideways_;
-  std::vector<QPixmap> icons_;
-  std::vector<QImage> textures_;
-  std::vector<QPixmap> texturePixmaps_;
-  QPixmap blankCard_;
-  QPixmap blankIcon_;
+  // The pictures painted so far (a null one is not painted yet): a cache
+  // that changes nothing the caller can see.
+  mutable std::vector<QPixmap> cards_;
+  mutable std::vector<QPixmap> sideways_;
+  mutable std::vector<QPixmap> icons_;
+  mutable std::vector<QImage> textures_;
+  mutable std::vector<QPixmap> texturePixmaps_;
+  mutable QPixmap blankCard_;
+  mutable QPixmap blankIcon_;
 };

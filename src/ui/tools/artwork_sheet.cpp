@@ -4,8 +4,9 @@
 //   QT_QPA_PLATFORM=offscreen kalvenar-artwork-sheet sheet.png [--ratio R]
 //       [--only faces|closeup|backs|icons|textures] [--repeat N]
 //
-// It also prints how long painting the whole set takes (over N runs), which
-// is what the program spends on it at start-up.
+// It also prints how long painting the whole set takes (over N runs). The
+// program paints each picture only when it is first shown, so this is the
+// most it ever spends on them.
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QPainter>
@@ -143,6 +144,14 @@ int Usage() {
   return 2;
 }
 
+// Asks for every picture once, which paints it.
+void PaintEverything(const Artwork& art) {
+  for (int image = 0; image < Artwork::kCardImageCount; ++image) art.Card(image);
+  for (int back = 0; back < Artwork::kBackCount; ++back) art.SidewaysBack(back);
+  for (int suit = 0; suit < Artwork::kSuitCount; ++suit) art.SuitIcon(suit);
+  for (int i = 0; i < Artwork::kTextureCount; ++i) art.TexturePixmap(i);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -175,6 +184,7 @@ int main(int argc, char* argv[]) {
     QElapsedTimer timer;
     timer.start();
     art = std::make_unique<Artwork>(ratio);
+    PaintEverything(*art);
     const double ms = timer.nsecsElapsed() / 1e6;
     total += ms;
     quickest = run == 0 ? ms : std::min(quickest, ms);

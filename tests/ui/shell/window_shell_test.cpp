@@ -296,6 +296,60 @@ TEST(Help, EscapeOrThePlatformsCloseKeysPutTheHelpAway) {
   }
 }
 
+// Whether a label's text fits the panel it lies on, the panel's frame and
+// margins aside.
+bool Fits(const QLabel* label, const QWidget* panel) {
+  return label->fontMetrics().horizontalAdvance(label->text()) + 8 <= panel->width();
+}
+
+TEST(TablePanels, TheSuitPanelFitsItsCaptionInBothLanguagesAndFollowsF9) {
+  ForgetSettings(Edition285());
+  TForm1 w(Edition285(), Quiet(6, 0));  // Eights
+  w.ShowAndStart();
+  auto* panel = w.findChild<QWidget*>("TrumpPanel");
+  ASSERT_TRUE(panel->isVisible());
+  const QLabel* caption = panel->findChild<QLabel*>();
+  EXPECT_EQ(caption->text(), QString::fromUtf8("Заказать масть"));
+  EXPECT_TRUE(Fits(caption, panel));
+  Key(&w, Qt::Key_F9);
+  EXPECT_EQ(caption->text(), QStringLiteral(" Choose the suit"));
+  EXPECT_TRUE(Fits(caption, panel));
+}
+
+TEST(TablePanels, ThePointsPanelFitsEveryCaptionInBothLanguages) {
+  ForgetSettings(Edition285());
+  TForm1 w(Edition285(), Quiet());
+  w.ShowAndStart();
+  auto* panel = w.findChild<QWidget*>("PointsPanel");
+  for (const char* text : {"Игра ведется до 100 очков", "Game is playing up to 100 pts",
+                           "Компьютер :    100", "Игрок :             100"}) {
+    QLabel probe(QString::fromUtf8(text), panel);
+    EXPECT_TRUE(Fits(&probe, panel)) << text;
+  }
+}
+
+TEST(TablePanels, ThePackCounterIsBoldSixteenPixels) {
+  ForgetSettings(Edition285());
+  TForm1 w(Edition285(), Quiet());
+  const QFont font = w.findChild<QLabel*>("LabelPack")->font();
+  EXPECT_TRUE(font.bold());
+  EXPECT_EQ(font.pixelSize(), 16);
+}
+
+TEST(TablePanels, TheMoveButtonNeverKeepsACaptionOfTheGameBefore) {
+  ForgetSettings(Edition285());
+  TForm1 w(Edition285(), Quiet(0, 1));
+  w.ShowAndStart();
+  const QStringList durakOnly = {QString::fromUtf8("Беру"), QString::fromUtf8("Отбой")};
+  const auto* button = w.findChild<QPushButton*>("MoveButton");
+  for (const char* game : {"MMEights", "MMNine", "MMThrowUp_s", "MMScarf", "MMEights"}) {
+    Item(w, game)->trigger();
+    if (QString::fromUtf8(game).startsWith("MMThrowUp") || !button->isVisible()) continue;
+    EXPECT_FALSE(durakOnly.contains(MoveCaption(w)))
+        << game << ": " << MoveCaption(w).toStdString();
+  }
+}
+
 TEST(OnMoney, OpensItsOwnPageOfTheHelpInTheLanguage) {
   ForgetSettings(Edition285());
   TForm1 w(Edition285(), Quiet());

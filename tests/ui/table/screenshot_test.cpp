@@ -90,8 +90,8 @@ TEST_F(Screenshot, TheRunReadsThePlayersSettingsAndWritesNothingBack) {
   settings.setValue("BackGr", 3);
   settings.sync();
   const QByteArray before = FileBytes(settings.fileName());
-  ASSERT_EQ(RunProgram(KALVENAR_PROGRAM, QStringList{"--screenshot", File("own.png"), "--seed",
-                                                     "1", "--vidg", "8", "--formg", "0"})
+  ASSERT_EQ(RunProgram(KALVENAR_PROGRAM, QStringList{"--screenshot", File("own.png"), "--seed", "1",
+                                                     "--vidg", "8", "--formg", "0"})
                 .exitCode,
             0);
   EXPECT_EQ(QImage(File("own.png")).size(), QSize(700, 520)) << "his size was read";
