@@ -135,7 +135,6 @@ void TForm1::CreateControls() {
   PointsPanel->setObjectName("PointsPanel");
   PointsPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
   PointsPanel->setAutoFillBackground(true);
-  PointsPanel->setFixedSize(220, 72);
   PointsLabel = NewPanelLabel(PointsPanel, QStringLiteral("Игра ведется до 100 очков"));
   CompLabel = NewPanelLabel(PointsPanel, QStringLiteral("Компьютер :"));
   PlayLabel = NewPanelLabel(PointsPanel, QString());
@@ -145,6 +144,12 @@ void TForm1::CreateControls() {
   PointsLabel->setObjectName("PointsLabel");
   CompLabel->setObjectName("CompLabel");
   PlayLabel->setObjectName("PlayLabel");
+  // Wide enough for the heading in either language in the font in use.
+  const QFontMetrics heading = PointsLabel->fontMetrics();
+  const int headingWidth =
+      std::max(heading.horizontalAdvance(QStringLiteral("Игра ведется до 100 очков")),
+               heading.horizontalAdvance(QStringLiteral("Game is playing up to 100 pts")));
+  PointsPanel->setFixedSize(std::max(220, headingWidth + 20), 72);
   PointsPanel->hide();
 
   StatusBar1 = new QStatusBar(this);
