@@ -3,6 +3,7 @@
 #include "durak/turn_flow.h"
 #include "games/czech_durak.h"
 #include "games/eights.h"
+#include "games/hearts.h"
 #include "games/nine.h"
 #include "play/new_game.h"
 
@@ -14,6 +15,7 @@ void PressMoveButton(Game& g) {
   if (k == Kind::CzechDurak) CzechMoveButton(g);
   if (k == Kind::Eights) EightsMoveButton(g);
   if (k == Kind::Nine) NineMoveButton(g);
+  if (k == Kind::Hearts) HeartsMoveButton(g);
   DealScheduledGame(g);
 }
 
