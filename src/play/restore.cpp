@@ -90,6 +90,9 @@ std::optional<TablePoint> TakeInRecord(Game& g, const SaveRecord& record) {
   // Whether the suit buttons and the Move button take a press is not kept
   // with a table; it follows from the table.
   if (g.kind() == Kind::CzechDurak) EnableSuitOrder(g, CzechSuitOrderOpen(g));
+  // The English form's order after an ace is not kept with a table: a flag
+  // left over from the game on the table must not open an order here.
+  t.AceOrderPending = 0;
   if (g.kind() == Kind::Eights) EnableSuitOrder(g, EightsSuitOrderOpen(g));
   if (g.kind() == Kind::Nine) RefreshNineMoveButton(g);
   // Hearts shows its Move button by the caption just taken back; the cards

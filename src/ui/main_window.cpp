@@ -149,6 +149,9 @@ void TForm1::CreateControls() {
   auto* pointsLayout = new QVBoxLayout(PointsPanel);
   pointsLayout->setContentsMargins(4, 2, 4, 2);
   for (QLabel* label : {PointsLabel, CompLabel, PlayLabel}) pointsLayout->addWidget(label);
+  PointsLabel->setObjectName("PointsLabel");
+  CompLabel->setObjectName("CompLabel");
+  PlayLabel->setObjectName("PlayLabel");
   PointsPanel->hide();
   FitPanelsToTheirCaptions();
 

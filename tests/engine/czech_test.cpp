@@ -367,6 +367,16 @@ TEST(CzechSwindle, LeavesTheLastThreeDiscardsAndStopsAtItsLimit) {
   EXPECT_EQ(CzechSwindle(e.g, 2, 3), -1);
 }
 
+TEST(CzechSwindle, NeverTakesACardOutsideThePackOrOneThatLiesInAHandToo) {
+  // A damaged table: a six in the 2nd variety's stock, and a copy of the
+  // player's ten of hearts.
+  CzechTable e(5);
+  e.Computer({C(Spades, King)}).Player({C(Hearts, Ten)});
+  e.Stock({C(Hearts, Six), C(Hearts, Ten), C(Hearts, Jack)}).Pile({C(Hearts, Eight)});
+  ASSERT_EQ(CzechSwindle(e.g, 2, 0), 0);
+  EXPECT_TRUE(SameCard(e.g.t.CardGrid[0][0], C(Hearts, Jack)));
+}
+
 TEST(CzechSwindle, PentagonTakesOnlyTheSuitInForce) {
   CzechTable e(9);
   e.Computer({C(Spades, King)}).Player({C(Clubs, Nine)});

@@ -420,4 +420,20 @@ TEST(SaveRestore, TheSelectedHandCardBringsThePointerBack) {
   EXPECT_EQ(*r.pointer, HandCardPointer(s.g.t, 2));
 }
 
+TEST(SaveRestore, ACzechTableComesBackWithItsSuitOrderAndNoStaleAceOrder) {
+  for (const int comment : {0, 11}) {
+    SaveTable s(3);
+    s.Deal(5, 7);
+    s.g.t.WhoseTurn = 1;
+    s.g.t.CommentId = comment;  // 11: the player is to order a suit or pass
+    s.g.t.ButtonCaptionId = 4;
+    ASSERT_TRUE(SaveGame(s.g, kSavedGameSlot));
+    s.g.t.AceOrderPending = 1;  // left over from the table before the restore
+    s.out.calls.clear();
+    ASSERT_TRUE(RestoreGameCommand(s.g).restored);
+    EXPECT_EQ(s.g.t.AceOrderPending, 0);
+    EXPECT_EQ(s.out.Count(comment == 11 ? "suit order on" : "suit order off"), 1) << comment;
+  }
+}
+
 }  // namespace
