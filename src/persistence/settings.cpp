@@ -39,11 +39,15 @@ bool IsGamePairSetting(const SettingEntry& entry) {
   return entry.name == "FormG" || entry.name == "VidG";
 }
 
-void ReadAllSettings(Game& g) {
+void ReadOptions(Game& g) {
   for (const SettingEntry& entry : SettingsSchema()) {
     if (!SettingInEdition(*g.edition, entry) || IsGamePairSetting(entry)) continue;
     entry.field(g) = ReadMended(*g.store, entry);
   }
+}
+
+void ReadAllSettings(Game& g) {
+  ReadOptions(g);
   const GamePair pair = ReadGamePair(g);
   g.t.FormG = pair.formg;
   g.t.VidG = pair.vidg;
@@ -79,6 +83,14 @@ bool EnsureSettingsKey(Game& g, int32_t left, int32_t top) {
 void LoadSettings(Game& g) {
   if (g.store != nullptr) {
     ReadAllSettings(g);
+    ReadStatistics(g);
+  }
+  ApplySettings(g);
+}
+
+void RereadSettings(Game& g) {
+  if (g.store != nullptr) {
+    ReadOptions(g);
     ReadStatistics(g);
   }
   ApplySettings(g);

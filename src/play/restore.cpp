@@ -3,6 +3,7 @@
 #include "commentary/comment.h"
 #include "core/hand_order.h"
 #include "core/new_game.h"
+#include "games/czech_durak.h"
 #include "games/eights.h"
 #include "games/hearts.h"
 #include "games/hearts_rules.h"
@@ -88,6 +89,7 @@ std::optional<TablePoint> TakeInRecord(Game& g, const SaveRecord& record) {
   Comment(g, record.CommentId, record.ButtonCaptionId);
   // Whether the suit buttons and the Move button take a press is not kept
   // with a table; it follows from the table.
+  if (g.kind() == Kind::CzechDurak) EnableSuitOrder(g, CzechSuitOrderOpen(g));
   if (g.kind() == Kind::Eights) EnableSuitOrder(g, EightsSuitOrderOpen(g));
   if (g.kind() == Kind::Nine) RefreshNineMoveButton(g);
   // Hearts shows its Move button by the caption just taken back; the cards

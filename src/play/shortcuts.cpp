@@ -152,12 +152,12 @@ void ToggleAnimation(Game& g) {
 
 void ToggleNumberOrPercent(Game& g) {
   WriteSetting(g, "NumberOrPercent", Flipped(g.t.Options.NumberOrPercent));
-  LoadSettings(g);
+  RereadSettings(g);
 }
 
 void ToggleStatSeparate(Game& g) {
   WriteSetting(g, "StatSeparate", Flipped(g.t.Options.StatSeparate));
-  LoadSettings(g);
+  RereadSettings(g);
 }
 
 void ToggleTrumpsSide(Game& g) {

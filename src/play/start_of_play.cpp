@@ -2,6 +2,7 @@
 
 #include "commentary/comment.h"
 #include "durak/durak_start.h"
+#include "games/czech_durak.h"
 #include "games/eights.h"
 #include "games/hearts.h"
 #include "games/nine.h"
@@ -21,7 +22,7 @@ void DealAndStart(Game& g) {
   if (!IsCardGame(k)) return;  // patience games and Memory start with the next click
   g.out->ShowTableControls();
   if (IsDurak(k)) StartDurakPlay(g);
+  if (k == Kind::CzechDurak) StartCzechPlay(g);
   if (k == Kind::Eights) StartEightsPlay(g);
   if (k == Kind::Nine) StartNinePlay(g);
-  // Czech durak opens play in its own rules.
 }
