@@ -12,7 +12,7 @@ struct Texts {
 const Texts kComments[] = {
     {"Выберите три карты для передачи налево", "Choose three cards to pass to the left"},
     {"Выберите три карты для передачи направо", "Choose three cards to pass to the right"},
-    {"Выберите три карты для передачи напротив", "Choose three cards to pass across"},
+    {"Выберите три карты для передачи игроку напротив", "Choose three cards to pass across"},
     {"В этой сдаче карты не передаются", "No passing this hand"},
     {"Ваш ход !", "Your turn !"},
     {"Ходите двойкой треф !", "Lead the two of clubs !"},
@@ -20,7 +20,7 @@ const Texts kComments[] = {
 };
 
 // Seats by number: the player, the left, top and right hands.
-const Texts kSeats[] = {{"вы", "you"}, {"слева", "left"}, {"напротив", "top"}, {"справа", "right"}};
+const Texts kSeats[] = {{"вы", "you"}, {"слева", "left"}, {"сверху", "top"}, {"справа", "right"}};
 const Texts kShooters[] = {{"Вы забрали все очки !", "You shot the moon !"},
                            {"Левый забрал все очки !", "Left shot the moon !"},
                            {"Верхний забрал все очки !", "Top shot the moon !"},
@@ -52,11 +52,13 @@ std::string HeartsHandOverText(const std::array<int, 4>& taken, int moonShooter,
 }
 
 PanelCaptions HeartsPanelCaptions(const std::array<int, 4>& totals, int lang) {
+  // Two totals to a line, so that the panel's width holds them.
   const bool en = lang == kEnglishLang;
-  const std::string others = (en ? "Left " : "Слева ") + std::to_string(totals[1]) +
-                             (en ? "   Top " : "   Напротив ") + std::to_string(totals[2]) +
-                             (en ? "   Right " : "   Справа ") + std::to_string(totals[3]);
+  auto total = [&](int seat, const char* ru, const char* english) {
+    return std::string(en ? english : ru) + " : " + std::to_string(totals[seat]);
+  };
   return {en ? " Choose the suit" : "Заказать масть",
-          en ? "Game is playing up to 100 pts" : "Игра ведется до 100 очков", others,
-          (en ? "Player :         " : "Игрок :             ") + std::to_string(totals[0])};
+          en ? "Game is playing up to 100 pts" : "Игра ведется до 100 очков",
+          total(1, "Слева", "Left") + "    " + total(2, "Сверху", "Top"),
+          total(0, "Игрок", "Player") + "    " + total(3, "Справа", "Right")};
 }

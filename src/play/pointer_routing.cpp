@@ -56,6 +56,8 @@ void RunPress(Game& g, PressAction action, int32_t x, int32_t y) {
     case PressAction::StreetPress:
       return StreetPress(g);
     case PressAction::HeartsPress:
+      // The card under the press itself, whether or not the pointer moved there first.
+      HitTest(g, x, y);
       return HeartsPress(g);
   }
 }

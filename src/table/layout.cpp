@@ -155,6 +155,8 @@ ControlPlaces PlaceControls(const TTableState& t, Kind kind, const WindowGeometr
   // Centred between the window's left edge and the discard pile.
   const THandGeometry& four = t.HandGeometry[4];
   c.pointsPanel = {(four.x0 + four.step - pointsPanelWidth - 13) / 2, t.AttackY};
+  // Hearts: in the corner above the left hand, clear of the player's cards.
+  if (kind == Kind::Hearts) c.pointsPanel = {8, 8};
   if (kind == Kind::CzechDurak || kind == Kind::Eights)
     c.moveButton = {Scaled(w, 10000, 14000), Scaled(h, 100, 190), 121, 30};
   else if (kind == Kind::Hearts)

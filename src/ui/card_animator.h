@@ -113,6 +113,9 @@ class CardAnimator {
   void Slide(const QImage& scene, CardPoint from, CardPoint to, const QPixmap& picture);
   QPoint SuitIconPlace() const;
   void AnimateCloseGap(int row, int slot, int flownTo);
+  // Hearts: a card flies from its place straight to another place of the
+  // table (a hand to the trick, the trick to the hand that took it).
+  void FlyBetweenPlaces(const CardFlight& flight);
   void SlideHand(int row, const std::vector<CardPoint>& from, const std::vector<CardPoint>& to,
                  int leaveOut);
   void ThrowHandAway(int row);

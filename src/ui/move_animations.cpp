@@ -29,8 +29,22 @@ QPoint CardAnimator::SuitIconPlace() const {
   return {panel.left() + panel.width() / 2 - 9, (panel.top() - top) / 2 + top - 9};
 }
 
+void CardAnimator::FlyBetweenPlaces(const CardFlight& f) {
+  const TTableState& t = g_.t;
+  if (MovesOff() || !t.IsPresent(f.fromRow, f.fromSlot)) return;
+  // The commentary under the player's hand stays: no card flies over it.
+  AnimationScope scope(*this);
+  TTableState s = t;
+  s.CardGrid[f.fromRow][f.fromSlot].Present = 0;
+  Compose(p_.ScratchPicture, s);
+  const CardPoint from{t.CardX[f.fromRow][f.fromSlot], t.CardY[f.fromRow][f.fromSlot]};
+  const CardPoint to{t.CardX[f.toRow][f.toSlot], t.CardY[f.toRow][f.toSlot]};
+  FlyCard(p_.ScratchPicture, from, to, Face(t.ImageIndexAt(f.fromRow, f.fromSlot)));
+}
+
 void CardAnimator::AnimatePlay(const CardFlight& f) {
   const Kind kind = g_.kind();
+  if (kind == Kind::Hearts) return FlyBetweenPlaces(f);
   if (MovesOff() || !IsCardGame(kind) || (f.fromRow != 0 && f.fromRow != 1)) return;
   const int n = CardsIn(f.fromRow);
   if (n == 0 || f.fromSlot < 0 || f.fromSlot >= n) return;

@@ -17,8 +17,8 @@
 #include "play/buttons.h"
 #include "play/new_game.h"
 #include "play/saved_table_checks.h"
-#include "play/shortcuts.h"
 #include "play/self_play_hearts.h"
+#include "play/shortcuts.h"
 #include "table/layout.h"
 
 namespace {
@@ -357,6 +357,13 @@ TEST(HeartsEnd, AHandScoresItsPointsAndTheNextHandIsDealt) {
   EXPECT_TRUE(h.g.newGameDue);
   EXPECT_TRUE(h.out.messages.empty());
   EXPECT_EQ(h.g.t.CommentId, kHeartsHandOver);
+  // The comment says what each hand took.
+  ASSERT_TRUE(h.out.commentaries.back().comment.has_value());
+  EXPECT_EQ(h.out.commentaries.back().comment->text,
+            "Сдача окончена. Очки: вы 0, слева 13, сверху 13, справа 0");
+  h.g.program.Lang = 1;
+  EXPECT_EQ(CommentaryText(h.g, kHeartsHandOver),
+            "Hand over. Points: you 0, left 13, top 13, right 0");
 }
 
 TEST(HeartsEnd, ATotalOfOneHundredEndsTheGameAndCountsIt) {
@@ -401,6 +408,7 @@ TEST(HeartsEnd, ShootingTheMoonGivesTwentySixToEachOtherHand) {
     }
   HeartsPlayerCard(h.g, 0);
   EXPECT_EQ(ReadHeartsScores(h.g.t).totals, (std::array<int, 4>{10, 46, 56, 66}));
+  EXPECT_EQ(h.out.commentaries.back().comment->text, "Вы забрали все очки !");
 }
 
 // ---- Whole games -----------------------------------------------------------

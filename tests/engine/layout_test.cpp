@@ -279,6 +279,11 @@ TEST(ControlPlacement, HeartsButtonStandsOverTheSixthCard) {
   EXPECT_EQ(c.moveButton.width, 120);
   EXPECT_EQ(c.moveButton.height, 30);
   EXPECT_FALSE(c.labelPack.has_value());
+  // The four totals stand in the top-left corner, above the left hand.
+  EXPECT_EQ(c.pointsPanel.left, 8);
+  EXPECT_EQ(c.pointsPanel.top, 8);
+  const TTableState large = Laid(Kind::Hearts, kLarge);
+  EXPECT_LT(c.pointsPanel.top + 72, large.CardY[1][0]);
 }
 
 // ---- Patience games, Hearts and Memory ---------------------------------------

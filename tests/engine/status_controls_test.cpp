@@ -73,8 +73,8 @@ TEST(TableControls, HeartsShowsTheMoveButtonOnlyWhileCardsArePassedAndAlwaysItsP
     EXPECT_TRUE(v.pointsPanelVisible);
     EXPECT_FALSE(v.trumpPanelVisible);
     ASSERT_TRUE(v.panels.has_value());
-    EXPECT_EQ(v.panels->playLabel, "Игрок :             7");
-    EXPECT_EQ(v.panels->compLabel, "Слева 12   Напротив 30   Справа 4");
+    EXPECT_EQ(v.panels->compLabel, "Слева : 12    Сверху : 30");
+    EXPECT_EQ(v.panels->playLabel, "Игрок : 7    Справа : 4");
   }
 }
 
