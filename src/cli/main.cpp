@@ -15,5 +15,6 @@ int main(int argc, char** argv) {
   if (command == "layout") return RunLayout(argc, argv);
   if (command == "choose") return RunChoose(argc, argv);
   if (command == "play") return RunPlay(argc, argv);
+  if (command == "net") return RunNet(argc, argv);
   FailUsage("unknown command '" + command + "'");
 }
