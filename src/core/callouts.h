@@ -24,7 +24,17 @@ struct GameMessageBox {
   int left = 0;
   int top = 0;
   bool question = false;
+  int centreX = 0;  // the point the box's offset is measured from
 };
+
+// Where a box of this width stands: at its own left edge while it is no
+// wider than the box the offset was made for (twice the offset), else
+// centred on the same point, so that a wider box (a long game title in its
+// caption) grows to both sides instead of to the right.
+inline int GameMessageLeft(const GameMessageBox& box, int width) {
+  const int half = box.centreX - box.left;
+  return width > 2 * half ? box.centreX - width / 2 : box.left;
+}
 
 // The main window's outer position and size on the screen.
 struct WindowRect {

@@ -72,7 +72,7 @@ TEST(CliNet, TwoPeersAgreeOnTwentyRoundsOfEachGame) {
   struct Case {
     int vidg, formg;
   };
-  for (const Case& c : {Case{0, 0}, Case{0, 2}, Case{6, 0}, Case{7, 0}}) {
+  for (const Case& c : {Case{0, 0}, Case{0, 2}, Case{5, 3}, Case{5, 7}, Case{6, 0}, Case{7, 0}}) {
     const std::string game = "--vidg " + std::to_string(c.vidg) + " --formg " + std::to_string(c.formg);
     const Match m = PlayMatch("--name Tarven --games 20 --seed 5 --chat 'hello from the server' " + game,
                               "--name bob --games 20 --seed 6 --chat 'ну, поехали'");

@@ -59,7 +59,7 @@ struct GameCase {
 };
 
 TEST(NetSession, BothSidesAgreeOnEveryRoundOfEachGame) {
-  const GameCase games[] = {{0, 0}, {0, 1}, {0, 2}, {1, 1}, {2, 1}, {3, 2}, {4, 2}, {6, 0}, {7, 0}};
+  const GameCase games[] = {{0, 0}, {0, 1}, {0, 2}, {1, 1}, {2, 1}, {3, 2}, {4, 2}, {5, 3}, {5, 4}, {5, 5}, {5, 6}, {5, 7}, {5, 8}, {6, 0}, {7, 0}};
   for (const GameCase& gc : games) {
     for (int seed = 1; seed <= 3; ++seed) {
       NetPair p(seed * 31 + gc.vidg);
@@ -87,6 +87,7 @@ TEST(NetSession, EveryMoveCodeIsSentAndApplied) {
       {{0, 0}, {0, 3, 5}},
       {{6, 0}, {0, 1, 2}},
       {{7, 0}, {0, 1}},
+      {{5, 4}, {0, 2, 3, 4, 5, 6, 7}},
   };
   for (const Case& c : cases) {
     std::set<int> seen;
