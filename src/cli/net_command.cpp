@@ -13,9 +13,9 @@
 #include "cli/commands.h"
 #include "cli/headless_game.h"
 #include "network/net_moves.h"
+#include "network/net_session.h"
 #include "persistence/settings_schema.h"
 #include "persistence/settings_store.h"
-#include "network/net_session.h"
 #include "play/net_player_bot.h"
 
 namespace {
@@ -60,8 +60,9 @@ class NetPeer {
     game_.t.Options.Animation = 0;  // nothing to watch
     game_.t.Options.Sound = 0;
     stall_.setSingleShot(true);
-    QObject::connect(&stall_, &QTimer::timeout,
-                     [this] { Fail("no progress for " + std::to_string(o_.timeoutSeconds) + " s"); });
+    QObject::connect(&stall_, &QTimer::timeout, [this] {
+      Fail("no progress for " + std::to_string(o_.timeoutSeconds) + " s");
+    });
     Progress();
     if (o_.server) {
       if (!server_.listen(QHostAddress::LocalHost, o_.port) &&
@@ -113,7 +114,8 @@ class NetPeer {
     Progress();
     session_.OnReceived(
         std::span(reinterpret_cast<const uint8_t*>(bytes.constData()), bytes.size()));
-    if (session_.CloseWanted()) Fail("refused the partner's message: " + NetFaultText(session_.Fault(), 1));
+    if (session_.CloseWanted())
+      Fail("refused the partner's message: " + NetFaultText(session_.Fault(), 1));
     if (session_.FirstDealDue()) {
       // The pause keeps the name and the first deal apart for a copy that
       // takes its whole first read as the name.
@@ -243,7 +245,8 @@ int RunNet(int argc, char** argv) {
   PeerOptions o;
   const auto listen = args.Get("listen");
   const auto connect = args.Get("connect");
-  if (listen.has_value() == connect.has_value()) FailUsage("net needs --listen PORT or --connect HOST:PORT");
+  if (listen.has_value() == connect.has_value())
+    FailUsage("net needs --listen PORT or --connect HOST:PORT");
   if (listen) {
     o.server = true;
     o.port = ParsePort(*listen);
@@ -273,7 +276,8 @@ int RunNet(int argc, char** argv) {
   const auto formg = args.OptionalInt("formg");
   if (vidg.has_value() != formg.has_value()) FailUsage("--vidg and --formg go together");
   SelectGame(g, vidg.value_or(0), formg.value_or(0));
-  if (g.t.VidG > static_cast<int>(Kind::Nine)) FailUsage("only the two-player card games are played over the network");
+  if (g.t.VidG > static_cast<int>(Kind::Nine))
+    FailUsage("only the two-player card games are played over the network");
   peer.Begin();
   return app.exec();
 }

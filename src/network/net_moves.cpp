@@ -5,8 +5,8 @@
 #include "games/czech_durak.h"
 #include "games/czech_play.h"
 #include "games/eights.h"
-#include "games/suit_order.h"
 #include "games/nine.h"
+#include "games/suit_order.h"
 #include "network/net_durak_moves.h"
 #include "table/move_card.h"
 

@@ -32,9 +32,8 @@ struct Match {
 Match PlayMatch(const std::string& serverArgs, const std::string& clientArgs) {
   const std::string port = std::to_string(FreshPort());
   Match m;
-  std::thread server([&] {
-    m.server = RunCli("net --listen " + port + " --timeout 20 " + serverArgs);
-  });
+  std::thread server(
+      [&] { m.server = RunCli("net --listen " + port + " --timeout 20 " + serverArgs); });
   m.client = RunCli("net --connect 127.0.0.1:" + port + " --timeout 20 " + clientArgs);
   server.join();
   return m;
@@ -73,9 +72,11 @@ TEST(CliNet, TwoPeersAgreeOnTwentyRoundsOfEachGame) {
     int vidg, formg;
   };
   for (const Case& c : {Case{0, 0}, Case{0, 2}, Case{5, 3}, Case{5, 7}, Case{6, 0}, Case{7, 0}}) {
-    const std::string game = "--vidg " + std::to_string(c.vidg) + " --formg " + std::to_string(c.formg);
-    const Match m = PlayMatch("--name Tarven --games 20 --seed 5 --chat 'hello from the server' " + game,
-                              "--name bob --games 20 --seed 6 --chat 'ну, поехали'");
+    const std::string game =
+        "--vidg " + std::to_string(c.vidg) + " --formg " + std::to_string(c.formg);
+    const Match m =
+        PlayMatch("--name Tarven --games 20 --seed 5 --chat 'hello from the server' " + game,
+                  "--name bob --games 20 --seed 6 --chat 'ну, поехали'");
     ExpectAgreedMatch(m, 20, c.vidg, c.formg);
     const auto s = JsonLines(m.server.out);
     const auto cl = JsonLines(m.client.out);
@@ -98,9 +99,10 @@ TEST(CliNet, APeerThatSendsGarbageEndsWithStatusThree) {
   std::thread t([&] { server = RunCli("net --listen " + port + " --name Tarven --timeout 10"); });
   ::usleep(300000);
   // A client that says its name and then sends nonsense instead of records.
-  const std::string cmd = "exec 3<>/dev/tcp/127.0.0.1/" + port +
-                          " && printf 'bob' >&3 && sleep 1 && head -c 5000 /dev/zero | tr '\\\\0' '\\\\377' >&3 "
-                          "&& sleep 1";
+  const std::string cmd =
+      "exec 3<>/dev/tcp/127.0.0.1/" + port +
+      " && printf 'bob' >&3 && sleep 1 && head -c 5000 /dev/zero | tr '\\\\0' '\\\\377' >&3 "
+      "&& sleep 1";
   const int rc = std::system(("bash -c \"" + cmd + "\"").c_str());
   t.join();
   (void)rc;
@@ -109,7 +111,8 @@ TEST(CliNet, APeerThatSendsGarbageEndsWithStatusThree) {
 }
 
 TEST(CliNet, NoPartnerWithinTheTimeoutEndsWithStatusThree) {
-  const CliRun run = RunCli("net --listen " + std::to_string(FreshPort()) + " --name Tarven --timeout 1");
+  const CliRun run =
+      RunCli("net --listen " + std::to_string(FreshPort()) + " --name Tarven --timeout 1");
   EXPECT_EQ(run.status, 3);
   EXPECT_NE(run.err.find("no progress"), std::string::npos) << run.err;
 }

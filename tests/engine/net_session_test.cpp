@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "commentary/comment.h"
-#include "network/cp1251.h"
 #include "net_pair.h"
+#include "network/cp1251.h"
 
 namespace {
 
@@ -59,7 +59,8 @@ struct GameCase {
 };
 
 TEST(NetSession, BothSidesAgreeOnEveryRoundOfEachGame) {
-  const GameCase games[] = {{0, 0}, {0, 1}, {0, 2}, {1, 1}, {2, 1}, {3, 2}, {4, 2}, {5, 3}, {5, 4}, {5, 5}, {5, 6}, {5, 7}, {5, 8}, {6, 0}, {7, 0}};
+  const GameCase games[] = {{0, 0}, {0, 1}, {0, 2}, {1, 1}, {2, 1}, {3, 2}, {4, 2}, {5, 3},
+                            {5, 4}, {5, 5}, {5, 6}, {5, 7}, {5, 8}, {6, 0}, {7, 0}};
   for (const GameCase& gc : games) {
     for (int seed = 1; seed <= 3; ++seed) {
       NetPair p(seed * 31 + gc.vidg);
@@ -82,12 +83,8 @@ TEST(NetSession, EveryMoveCodeIsSentAndApplied) {
     std::set<int> codes;
   };
   const Case cases[] = {
-      {{0, 1}, {0, 1, 2, 3, 4, 5}},
-      {{0, 2}, {0, 3, 4, 5, 6}},
-      {{0, 0}, {0, 3, 5}},
-      {{6, 0}, {0, 1, 2}},
-      {{7, 0}, {0, 1}},
-      {{5, 4}, {0, 2, 3, 4, 5, 6, 7}},
+      {{0, 1}, {0, 1, 2, 3, 4, 5}}, {{0, 2}, {0, 3, 4, 5, 6}}, {{0, 0}, {0, 3, 5}},
+      {{6, 0}, {0, 1, 2}},          {{7, 0}, {0, 1}},          {{5, 4}, {0, 2, 3, 4, 5, 6, 7}},
   };
   for (const Case& c : cases) {
     std::set<int> seen;
@@ -102,8 +99,8 @@ TEST(NetSession, EveryMoveCodeIsSentAndApplied) {
         seen.insert(peer->out.codesSent.begin(), peer->out.codesSent.end());
     }
     for (int code : c.codes)
-      EXPECT_TRUE(seen.count(code)) << "VidG " << c.game.vidg << " FormG " << c.game.formg
-                                    << " code " << code;
+      EXPECT_TRUE(seen.count(code))
+          << "VidG " << c.game.vidg << " FormG " << c.game.formg << " code " << code;
   }
 }
 
@@ -236,7 +233,8 @@ TEST(NetSession, ABadRecordIsRefusedBeforeItTouchesTheTable) {
     NetFault fault;
   };
   auto setInt = [](NetBytes& b, size_t at, int32_t v) {
-    for (int i = 0; i < 4; ++i) b[at + i] = static_cast<uint8_t>(static_cast<uint32_t>(v) >> (8 * i));
+    for (int i = 0; i < 4; ++i)
+      b[at + i] = static_cast<uint8_t>(static_cast<uint32_t>(v) >> (8 * i));
   };
   const Case cases[] = {
       {"unknown code", [&](NetBytes& b) { setInt(b, 32, 42); }, NetFault::UnknownCode},
