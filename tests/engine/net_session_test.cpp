@@ -264,7 +264,9 @@ TEST(NetSession, ABadRecordIsRefusedBeforeItTouchesTheTable) {
     EXPECT_EQ(server.program.NetRole, -1) << c.what;
     ASSERT_FALSE(p.server.out.messages.empty());
     EXPECT_EQ(p.server.out.messages.back().text, NetFaultText(c.fault, 0)) << c.what;
-    if (c.fault != NetFault::CardNotInHand) EXPECT_EQ(server.t.CardGrid, before) << c.what;
+    if (c.fault != NetFault::CardNotInHand) {
+      EXPECT_EQ(server.t.CardGrid, before) << c.what;
+    }
   }
 }
 
@@ -292,8 +294,9 @@ TEST(NetSession, RandomBytesTruncatedRecordsAndTrickleNeverCrash) {
     }
     target.session.OnPartnerGone();
     EXPECT_EQ(target.g.program.NetRole, -1);
-    if (noise.size() >= kNetMessageSize && seed % 3 != 0)
+    if (noise.size() >= kNetMessageSize && seed % 3 != 0) {
       EXPECT_NE(target.session.Fault(), NetFault::None) << "random records are refused";
+    }
   }
 }
 
