@@ -6,3 +6,4 @@ int RunLayout(int, char**);
 int RunChoose(int, char**);
 int RunSelfPlay(int argc, char** argv);
 int RunPlay(int argc, char** argv);
+int RunNet(int argc, char** argv);

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "commentary/comment.h"
+#include "commentary/comment_texts.h"
 #include "durak/swindle.h"
 #include "games/czech_durak.h"
 #include "games/czech_play.h"
@@ -117,7 +118,10 @@ void StartCzechPlay(Game& g) {
     return;
   }
   g.out->ProcessPendingEvents();
-  // Network play: the partner opens (comment 13, "Wait").
+  if (g.NetworkGame()) {  // the partner opens from his own table
+    Comment(g, kThinksComment, kCaptionWait);
+    return;
+  }
   g.out->Pause(kFirstCardPause);
   LayOnCzechPile(g, kCzechComputerRow, RandomBelow(g, t.RowCount[kCzechComputerRow]));
   Comment(g, kCzechYourTurnComment, kCaptionTakeCard);

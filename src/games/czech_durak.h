@@ -53,6 +53,19 @@ struct CzechRanks {
 };
 CzechRanks CzechRanksOf(int formg);
 
+// The codes with which a network game tells the partner what the player did.
+enum CzechNetCode {
+  kCzechNetCard = 0,            // a card laid on the pile
+  kCzechNetDrawForPartner = 1,  // (never sent) the partner draws one
+  kCzechNetDrew = 2,            // the player drew a card
+  kCzechNetPass = 3,            // a pass, or an order with the pass
+  kCzechNetTakeTwo = 4,         // the partner draws two
+  kCzechNetTakeOne = 5,         // the partner draws one
+  kCzechNetOrderComing = 6,     // the player orders a suit next
+  kCzechNetAce = 7,             // the partner misses a turn
+  kCzechNetPentagonOrder = 8,   // a suit ordered in Pentagon, the player moves on
+};
+
 enum CzechForm { kCzechSimple = 3, kCzechEnglish = 7, kCzechPharaoh = 8, kCzechPentagon = 9 };
 
 // Whether the card may be laid on the pile as it lies now.

@@ -1,6 +1,7 @@
 // Czech durak: the legal card, the card effects, drawing, and the player's
 // actions (a card, the Move button, a suit button).
 #include "commentary/comment.h"
+#include "commentary/comment_texts.h"
 #include "commentary/sound.h"
 #include "core/hand_order.h"
 #include "games/czech_durak.h"
@@ -55,7 +56,11 @@ void OpenSuitOrder(Game& g) {
 void ComputerPlaysAfterPlayer(Game& g) {
   TTableState& t = g.t;
   t.WhoseTurn = 0;
-  // Network play: the partner plays instead (comment 13 with "Wait").
+  // Network play: the partner plays instead.
+  if (g.NetworkGame()) {
+    Comment(g, kThinksComment, kCaptionWait);
+    return;
+  }
   if (CzechComputerTurn(g, true)) CommentPlayersTurn(g);
 }
 
@@ -132,14 +137,14 @@ bool CardEffect(Game& g, bool byPlayer) {
   const int rank = t.RankAt(kCzechPileRow, top);
   const CzechRanks r = CzechRanksOf(t.FormG);
   if (rank == r.takeTwo || rank == r.takeOne) {
-    // Network play: the player's card goes out as take two (4) or take one (5).
     OpponentDraws(g, byPlayer, rank == r.takeTwo ? 2 : 1);
+    if (byPlayer && g.NetworkGame()) g.out->SendMove(-1, rank == r.takeTwo ? kCzechNetTakeTwo : kCzechNetTakeOne);
     t.WhoseTurn = Mover(byPlayer);
     return true;
   }
   if (rank == r.wild) {
     if (byPlayer) {
-      // Network play: the partner is told to wait for the order (code 6).
+      if (g.NetworkGame()) g.out->SendMove(-1, kCzechNetOrderComing);
       OpenSuitOrder(g);
       t.WhoseTurn = 1;
     } else {
@@ -149,7 +154,8 @@ bool CardEffect(Game& g, bool byPlayer) {
     return true;
   }
   if (rank == Ace) {
-    // The opponent misses a turn. Network play: code 7 for the player's ace.
+    // The opponent misses a turn.
+    if (byPlayer && g.NetworkGame()) g.out->SendMove(-1, kCzechNetAce);
     t.WhoseTurn = Mover(byPlayer);
     if (byPlayer && IsEnglish(g)) t.AceOrderPending = 1;
     return true;
@@ -175,12 +181,13 @@ void CzechPlayerMove(Game& g, int card) {
   g.out->SaveUndo();
   // Playing on in Pentagon instead of ordering gives up the order.
   if (orderOpen) EnableSuitOrder(g, false);
+  const int value = t.ImageIndexAt(kCzechPlayerRow, card);
   LayOnCzechPile(g, kCzechPlayerRow, card);
-  // Network play: the card is sent to the partner (code 0).
+  if (g.NetworkGame()) g.out->SendMove(value, kCzechNetCard);
   if (!CzechDealGoesOn(g)) return;
   Comment(g, kCzechYourTurnComment, kCaptionTakeCard);
   if (IsEnglish(g) && t.AceOrderPending == 1) {
-    // Network play: the order request is sent (code 6).
+    if (g.NetworkGame()) g.out->SendMove(-1, kCzechNetOrderComing);
     EnableSuitOrder(g, true);
     Comment(g, kCzechOrderOrPassComment, kCaptionPass);
     return;
@@ -200,7 +207,7 @@ void CzechMoveButton(Game& g) {
       if (CzechNothingToDraw(g)) return;
       const bool orderOpen = CzechSuitOrderOpen(g);
       CzechDraw(g, kCzechPlayerRow, false);
-      // Network play: the draw is sent to the partner (code 2).
+      if (g.NetworkGame()) g.out->SendMove(-1, kCzechNetDrew);
       if (orderOpen) {
         // Pentagon: the queen's order stays open after the draw.
         Comment(g, kCzechOrderOrMoveComment, kCaptionPass);
@@ -212,7 +219,7 @@ void CzechMoveButton(Game& g) {
       return;
     }
     EnableSuitOrder(g, false);
-    // Network play: the pass is sent (code 3) and the partner plays.
+    if (g.NetworkGame()) g.out->SendMove(-1, kCzechNetPass);
     ComputerPlaysAfterPlayer(g);
     return;
   }
@@ -227,11 +234,12 @@ void CzechOrderSuit(Game& g, int suit) {
   ApplyOrderedSuit(g, suit);
   t.AceOrderPending = 0;
   if (IsPentagon(g)) {
-    // Network play: the order is sent (code 8).
+    if (g.NetworkGame()) g.out->SendMove(-1, kCzechNetPentagonOrder);
     t.WhoseTurn = 1;
     CommentPlayersTurn(g);
     return;
   }
-  // Network play: the order goes with the pass (code 3).
+  // The order goes with the pass.
+  if (g.NetworkGame()) g.out->SendMove(-1, kCzechNetPass);
   ComputerPlaysAfterPlayer(g);
 }

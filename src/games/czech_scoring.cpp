@@ -75,8 +75,7 @@ void EndCzechDeal(Game& g, bool playerWon) {
     StartGuessing(g);
     return;
   }
-  // Network play: the server deals the next one.
-  if (g.NetworkGame()) return;
+  // In a network game the session deals the next one or waits for it.
   ScheduleNewGame(g);
   g.out->ShowCurrentComment();
 }

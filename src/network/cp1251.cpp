@@ -75,7 +75,8 @@ char32_t NextCodePoint(const std::string& s, std::size_t& i) {
 
 std::string Utf8ToCp1251(const std::string& utf8) {
   std::string out;
-  for (std::size_t i = 0; i < utf8.size();) out += static_cast<char>(ByteOf(NextCodePoint(utf8, i)));
+  for (std::size_t i = 0; i < utf8.size();)
+    out += static_cast<char>(ByteOf(NextCodePoint(utf8, i)));
   return out;
 }
 
@@ -100,11 +101,22 @@ std::string UpperFirstCp1251(std::string bytes) {
   } else {
     // The other small letters of the upper half and their capitals.
     static constexpr std::array<std::array<unsigned char, 2>, 9> kPairs = {{
-        {0x90, 0x80}, {0x83, 0x81}, {0x9A, 0x8A}, {0x9C, 0x8C}, {0x9D, 0x8D},
-        {0x9E, 0x8E}, {0x9F, 0x8F}, {0xA2, 0xA1}, {0xBC, 0xA3},
+        {0x90, 0x80},
+        {0x83, 0x81},
+        {0x9A, 0x8A},
+        {0x9C, 0x8C},
+        {0x9D, 0x8D},
+        {0x9E, 0x8E},
+        {0x9F, 0x8F},
+        {0xA2, 0xA1},
+        {0xBC, 0xA3},
     }};
     static constexpr std::array<std::array<unsigned char, 2>, 5> kMore = {{
-        {0xB4, 0xA5}, {0xBA, 0xAA}, {0xB3, 0xB2}, {0xBF, 0xAF}, {0xBE, 0xBD},
+        {0xB4, 0xA5},
+        {0xBA, 0xAA},
+        {0xB3, 0xB2},
+        {0xBF, 0xAF},
+        {0xBE, 0xBD},
     }};
     for (const auto& p : kPairs) {
       if (b == p[0]) b = p[1];

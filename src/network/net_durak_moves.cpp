@@ -25,10 +25,14 @@ void MovePartnerCard(Game& g, int slot, int toRow, int toSlot) {
   if (g.t.Options.Animation == 0) g.out->RepaintTable(true);
 }
 
-void Wait(Game& g) { Comment(g, kThinksComment, kCaptionWait); }
+void Wait(Game& g) {
+  Comment(g, kThinksComment, kCaptionWait);
+}
 
 // The defender goes on covering from the first card not covered yet.
-void NextToCover(TTableState& t) { t.CoverIndex = t.RowCount[3]; }
+void NextToCover(TTableState& t) {
+  t.CoverIndex = t.RowCount[3];
+}
 
 void TrickCovered(Game& g) {
   TTableState& t = g.t;

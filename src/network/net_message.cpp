@@ -42,8 +42,12 @@ void ForEachHeadField(Record& m, Visit visit) {
 
 constexpr std::size_t kCardSize = 12;
 
-bool InRange(int32_t v, int32_t lo, int32_t hi) { return v >= lo && v <= hi; }
-bool IsFlag(int32_t v) { return v == 0 || v == 1; }
+bool InRange(int32_t v, int32_t lo, int32_t hi) {
+  return v >= lo && v <= hi;
+}
+bool IsFlag(int32_t v) {
+  return v == 0 || v == 1;
+}
 
 // The fields every code fills.
 NetFault CheckCommon(const NetMessage& m) {
@@ -146,7 +150,8 @@ std::string NetFaultText(NetFault fault, int lang) {
       return pick({"Партнёр прислал сообщение неизвестного вида.",
                    "The partner sent a message of an unknown kind."});
     case NetFault::BadCard:
-      return pick({"Партнёр прислал неверную карту.", "The partner sent a card that is not valid."});
+      return pick(
+          {"Партнёр прислал неверную карту.", "The partner sent a card that is not valid."});
     case NetFault::BadTurnField:
       return pick({"Партнёр прислал неверное состояние хода.",
                    "The partner sent a turn state that is not valid."});
@@ -169,8 +174,8 @@ std::string NetFaultText(NetFault fault, int lang) {
       return pick({"Партнёр сыграл картой, которой у него нет.",
                    "The partner played a card he does not hold."});
     case NetFault::BadPlace:
-      return pick({"Ход партнёра не помещается на стол.",
-                   "The partner's move does not fit on the table."});
+      return pick(
+          {"Ход партнёра не помещается на стол.", "The partner's move does not fit on the table."});
     case NetFault::BadName:
       return pick({"Партнёр не прислал имени.", "The partner did not send a name."});
   }

@@ -88,18 +88,18 @@ NetMessage DecodeNetMessage(std::span<const uint8_t> bytes);
 // Why a received record may not touch the table.
 enum class NetFault {
   None,
-  ShortRecord,     // the stream ended inside a record
-  UnknownCode,     // Code outside -3..8
-  BadCard,         // Value is not a card, or a row holds a malformed card
-  BadTurnField,    // CoverIndex, LeadInProgress, DefendByCover, WhoseTurn, TrumpSuit
-  BadOption,       // an option field outside its values
-  BadPackSize,     // PackSize neither 36 nor 52
-  UnknownGame,     // (VidG, FormG) not a two-player card game of the catalogue
-  DuplicateCard,   // the same card twice in a deal
-  BadChatLength,   // ChatLength outside 0..100
-  CardNotInHand,   // a move plays a card the partner does not hold
-  BadPlace,        // a move would put a card outside the grid
-  BadName,         // the first bytes are not a name
+  ShortRecord,    // the stream ended inside a record
+  UnknownCode,    // Code outside -3..8
+  BadCard,        // Value is not a card, or a row holds a malformed card
+  BadTurnField,   // CoverIndex, LeadInProgress, DefendByCover, WhoseTurn, TrumpSuit
+  BadOption,      // an option field outside its values
+  BadPackSize,    // PackSize neither 36 nor 52
+  UnknownGame,    // (VidG, FormG) not a two-player card game of the catalogue
+  DuplicateCard,  // the same card twice in a deal
+  BadChatLength,  // ChatLength outside 0..100
+  CardNotInHand,  // a move plays a card the partner does not hold
+  BadPlace,       // a move would put a card outside the grid
+  BadName,        // the first bytes are not a name
 };
 
 // Only the fields its code fills are judged.

@@ -2,8 +2,11 @@
 
 #include "commentary/comment.h"
 #include "commentary/comment_texts.h"
+#include "games/czech_durak.h"
+#include "games/czech_play.h"
 #include "games/eights.h"
 #include "games/nine.h"
+#include "games/suit_order.h"
 #include "network/net_durak_moves.h"
 #include "table/move_card.h"
 
@@ -85,6 +88,69 @@ NetFault ApplyNineMove(Game& g, const NetMessage& m, int slot) {
   return NetFault::None;
 }
 
+// Czech durak: the partner's card, draws, passes and orders, and the
+// effects of his special cards on this side's hand. WhoseTurn 1: this side
+// moves.
+NetFault ApplyCzechMove(Game& g, const NetMessage& m, int slot) {
+  TTableState& t = g.t;
+  if (m.Code == kCzechNetCard) {
+    if (slot < 0) return NetFault::CardNotInHand;
+    if (!CzechCardFits(g, t.CardGrid[0][slot])) return NetFault::BadPlace;
+  }
+  if (t.FirstDiscardDone == 0) t.FirstDiscardDone = 1;
+  auto wait = [&] {
+    t.WhoseTurn = 0;
+    Comment(g, kThinksComment, kCaptionWait);
+  };
+  switch (m.Code) {
+    case kCzechNetCard:
+      EnableSuitOrder(g, false);
+      LayOnCzechPile(g, 0, slot);
+      if (!CzechDealGoesOn(g)) return NetFault::None;
+      t.WhoseTurn = 1;
+      CommentPlayersTurn(g);
+      break;
+    case kCzechNetDrawForPartner:
+      CzechDraw(g, 1, false);
+      t.WhoseTurn = 1;
+      CommentPlayersTurn(g);
+      break;
+    case kCzechNetDrew:
+      CzechDraw(g, 0, false);
+      wait();
+      break;
+    case kCzechNetPass:
+      if (m.TrumpSuit < 0) return NetFault::BadTurnField;
+      t.TrumpSuit = m.TrumpSuit;
+      g.out->RepaintTable(true);
+      t.WhoseTurn = 1;
+      CommentPlayersTurn(g);
+      break;
+    case kCzechNetTakeTwo:
+      CzechDraw(g, 1, false);
+      CzechDraw(g, 1, false);
+      wait();
+      break;
+    case kCzechNetTakeOne:
+      CzechDraw(g, 1, false);
+      wait();
+      break;
+    case kCzechNetOrderComing:
+    case kCzechNetAce:
+      wait();
+      break;
+    case kCzechNetPentagonOrder:
+      if (m.TrumpSuit < 0) return NetFault::BadTurnField;
+      t.TrumpSuit = m.TrumpSuit;
+      g.out->RepaintTable(true);
+      wait();
+      break;
+    default:
+      break;
+  }
+  return NetFault::None;
+}
+
 }  // namespace
 
 NetFault ApplyPartnerMove(Game& g, const NetMessage& m) {
@@ -102,7 +168,10 @@ NetFault ApplyPartnerMove(Game& g, const NetMessage& m) {
     TakeSendersRules(g, m);
     fault = ApplyNineMove(g, m, slot);
   }
-  // Czech durak's moves come with its rules.
+  if (k == Kind::CzechDurak) {
+    TakeSendersRules(g, m);
+    fault = ApplyCzechMove(g, m, slot);
+  }
   return fault;
 }
 
@@ -110,6 +179,10 @@ void ComputerTakesPartnersSeat(Game& g) {
   TTableState& t = g.t;
   const Kind k = g.kind();
   if (IsDurak(k)) DurakComputerTakesOver(g);
+  if (k == Kind::CzechDurak) {
+    if (t.WhoseTurn == 0 && CzechComputerTurn(g, true)) CommentPlayersTurn(g);
+    if (t.WhoseTurn == 1 && !CzechSuitOrderOpen(g)) CommentPlayersTurn(g);
+  }
   if (k == Kind::Eights) {
     if (t.WhoseTurn == 1) {
       EightsComputerContinues(g);
@@ -129,6 +202,6 @@ bool NetPlayerToAct(const Game& g) {
   if (t.ButtonCaptionId == kCaptionWait) return false;
   if (IsDurak(k)) return t.WhoseTurn == 0 || t.WhoseTurn == 1;
   if (k == Kind::Eights) return t.WhoseTurn == 0 || EightsSuitOrderOpen(g);
-  if (k == Kind::Nine) return t.WhoseTurn == 1;
+  if (k == Kind::Nine || k == Kind::CzechDurak) return t.WhoseTurn == 1;
   return false;
 }

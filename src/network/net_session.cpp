@@ -86,8 +86,12 @@ NetMessage DealMessage(const Game& g, int code) {
 }
 
 // The options that name a side read the other way round on the client.
-int MirrorFirstMove(int v) { return v == 2 ? 3 : v == 3 ? 2 : v; }
-int MirrorChangeTr(int v) { return v == 1 ? 2 : v == 2 ? 1 : v; }
+int MirrorFirstMove(int v) {
+  return v == 2 ? 3 : v == 3 ? 2 : v;
+}
+int MirrorChangeTr(int v) {
+  return v == 1 ? 2 : v == 2 ? 1 : v;
+}
 
 void PlayMessageSound(Game& g) {
   if (g.t.Options.Mess != 0) SoundAndVoice(g, 7, -1);

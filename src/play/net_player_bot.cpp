@@ -1,5 +1,6 @@
 #include "play/net_player_bot.h"
 
+#include "games/czech_bot.h"
 #include "games/eights_bot.h"
 #include "games/nine_bot.h"
 #include "play/buttons.h"
@@ -34,6 +35,20 @@ void ActInEights(Game& g, const BotStyle& bot) {
   }
 }
 
+void ActInCzech(Game& g, const BotStyle& bot) {
+  const CzechBotAction a = ChooseCzechAction(g, bot);
+  switch (a.type) {
+    case CzechBotAction::Card:
+      RunCardMove(g, a.value, PointerButton::Left);
+      DealScheduledGame(g);
+      return;
+    case CzechBotAction::Suit:
+      return PressSuitButton(g, a.value);
+    case CzechBotAction::MoveButton:
+      return PressMoveButton(g);
+  }
+}
+
 void ActInNine(Game& g, const BotStyle& bot) {
   const NineBotAction a = ChooseNineAction(g, bot);
   if (a.type == NineBotAction::MoveButton) return PressMoveButton(g);
@@ -49,6 +64,7 @@ bool NetBotActs(Game& g, const BotStyle& bot) {
   const Glance before = GlanceAt(g);
   if (k == Kind::Eights) ActInEights(g, bot);
   if (k == Kind::Nine) ActInNine(g, bot);
+  if (k == Kind::CzechDurak) ActInCzech(g, bot);
   if (GlanceAt(g) != before) return true;
   // The bot's choice was refused: the Move button, as a person would.
   PressMoveButton(g);

@@ -1,7 +1,8 @@
+#include "network/net_message.h"
+
 #include <gtest/gtest.h>
 
 #include "network/cp1251.h"
-#include "network/net_message.h"
 #include "test_game.h"
 
 namespace {
@@ -45,10 +46,14 @@ NetMessage SoundMove() {
 
 TEST(NetMessage, EveryHeadFieldLiesAtItsOffset) {
   NetMessage m;
-  int32_t* fields[17] = {&m.Value,     &m.CoverIndex,    &m.LeadInProgress,    &m.TrumpSuit,
-                         &m.DefendByCover, &m.VidG,      &m.FormG,             &m.WhoseTurn,
-                         &m.Code,      &m.PackSize,      &m.ChatLength,        &m.FirstMove,
-                         &m.LastCards, &m.DiscardTransfer1, &m.ChangeTr,       &m.ThrowUpMore6Cards,
+  int32_t* fields[17] = {&m.Value,          &m.CoverIndex,
+                         &m.LeadInProgress, &m.TrumpSuit,
+                         &m.DefendByCover,  &m.VidG,
+                         &m.FormG,          &m.WhoseTurn,
+                         &m.Code,           &m.PackSize,
+                         &m.ChatLength,     &m.FirstMove,
+                         &m.LastCards,      &m.DiscardTransfer1,
+                         &m.ChangeTr,       &m.ThrowUpMore6Cards,
                          &m.LastCardGame};
   for (int i = 0; i < 17; ++i) *fields[i] = 1000 * (i + 1) - 7 * i - 300000;
   const NetBytes b = EncodeNetMessage(m);
@@ -135,8 +140,10 @@ TEST(NetMessage, EachKindOfBadFieldIsRefused) {
   };
   for (const Case& c : cases) {
     NetBytes b = EncodeNetMessage(c.deal ? SoundDeal() : SoundMove());
-    if (std::string(c.what) == "FormG not of the kind") SetInt(b, 20, 0), SetInt(b, 24, 9);
-    else SetInt(b, c.offset, c.value);
+    if (std::string(c.what) == "FormG not of the kind")
+      SetInt(b, 20, 0), SetInt(b, 24, 9);
+    else
+      SetInt(b, c.offset, c.value);
     EXPECT_EQ(CheckNetMessage(DecodeNetMessage(b), Edition285()), c.fault) << c.what;
   }
 }

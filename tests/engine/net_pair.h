@@ -16,7 +16,11 @@
 class PeerCallouts : public RecordingCallouts {
  public:
   NetSession* session = nullptr;
-  void SendMove(int value, int code) override { session->SendMove(value, code); }
+  void SendMove(int value, int code) override {
+    codesSent.insert(code);
+    session->SendMove(value, code);
+  }
+  std::set<int> codesSent;
   void NetRoundEnded() override { session->RoundEnded(); }
   void RequestNewDeal() override { session->SendNewDeal(-2); }
   void ShowChatLine(const std::string& text) override { chatField = text; }

@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "network/cp1251.h"
+#include "commentary/comment.h"
 #include "net_pair.h"
+#include "network/cp1251.h"
 
 namespace {
 
@@ -58,7 +59,8 @@ struct GameCase {
 };
 
 TEST(NetSession, BothSidesAgreeOnEveryRoundOfEachGame) {
-  const GameCase games[] = {{0, 0}, {0, 1}, {0, 2}, {1, 1}, {2, 1}, {3, 2}, {4, 2}, {6, 0}, {7, 0}};
+  const GameCase games[] = {{0, 0}, {0, 1}, {0, 2}, {1, 1}, {2, 1}, {3, 2}, {4, 2}, {5, 3},
+                            {5, 4}, {5, 5}, {5, 6}, {5, 7}, {5, 8}, {6, 0}, {7, 0}};
   for (const GameCase& gc : games) {
     for (int seed = 1; seed <= 3; ++seed) {
       NetPair p(seed * 31 + gc.vidg);
@@ -71,6 +73,229 @@ TEST(NetSession, BothSidesAgreeOnEveryRoundOfEachGame) {
         ADD_FAILURE() << "VidG " << gc.vidg << " FormG " << gc.formg << " seed " << seed;
         return;
       }
+    }
+  }
+}
+
+TEST(NetSession, EveryMoveCodeIsSentAndApplied) {
+  struct Case {
+    GameCase game;
+    std::set<int> codes;
+  };
+  const Case cases[] = {
+      {{0, 1}, {0, 1, 2, 3, 4, 5}}, {{0, 2}, {0, 3, 4, 5, 6}}, {{0, 0}, {0, 3, 5}},
+      {{6, 0}, {0, 1, 2}},          {{7, 0}, {0, 1}},          {{5, 4}, {0, 2, 3, 4, 5, 6, 7}},
+  };
+  for (const Case& c : cases) {
+    std::set<int> seen;
+    for (int seed = 1; seed <= 6 && seen != c.codes; ++seed) {
+      NetPair p(seed * 13);
+      p.server.g.t.VidG = c.game.vidg;
+      p.server.g.t.FormG = c.game.formg;
+      p.Connect();
+      PlayRounds(p, 8);
+      ExpectAgreedResults(p, 8);
+      for (const Peer* peer : {&p.server, &p.client})
+        seen.insert(peer->out.codesSent.begin(), peer->out.codesSent.end());
+    }
+    for (int code : c.codes)
+      EXPECT_TRUE(seen.count(code))
+          << "VidG " << c.game.vidg << " FormG " << c.game.formg << " code " << code;
+  }
+}
+
+TEST(NetSession, TheNamesAreExchangedWithTheirFirstLetterUpperCased) {
+  NetPair p(3);
+  p.server.g.t.VidG = 9;  // a patience game on the server's table
+  p.server.g.t.FormG = 0;
+  p.Connect("тарвен", "bob");
+  EXPECT_TRUE(p.server.session.HandshakeDone());
+  EXPECT_TRUE(p.client.session.HandshakeDone());
+  EXPECT_EQ(p.server.session.PartnerName(), "Bob");
+  EXPECT_EQ(p.client.session.PartnerName(), "Тарвен");
+  EXPECT_EQ(p.server.g.t.VidG, 0) << "the server switches to Simple durak";
+  EXPECT_EQ(p.client.g.t.VidG, 0);
+  bool suffix = false;
+  for (const std::string& call : p.client.out.calls)
+    suffix = suffix || call.find(" - сетевая игра") != std::string::npos;
+  EXPECT_TRUE(suffix) << "the caption carries the network suffix";
+}
+
+TEST(NetSession, TheServersNameAndFirstDealInOneReadAreTakenApart) {
+  NetPair p(4);
+  p.server.session.Start(NetSide::Server, "Tarven");
+  p.client.session.Start(NetSide::Client, "Ann");
+  p.client.session.OnConnected();
+  NetPair::Deliver(p.client, p.server, WholeReads());
+  p.server.session.DealFirstGame();  // the deal is written before the client reads anything
+  NetPair::Deliver(p.server, p.client, WholeReads());
+  EXPECT_EQ(p.client.session.PartnerName(), "Tarven");
+  EXPECT_FALSE(p.client.session.AwaitingDeal());
+  ExpectSameTable(p);
+}
+
+TEST(NetSession, TheClientTakesTheServersRulesWithTheSidesTurnedRound) {
+  struct Case {
+    int firstMove, changeTr, firstMoveSeen, changeTrSeen;
+  };
+  const Case cases[] = {{2, 1, 3, 2}, {3, 2, 2, 1}, {0, 0, 0, 0}, {1, 3, 1, 3}};
+  for (const Case& c : cases) {
+    NetPair p(5);
+    p.server.g.t.Options.FirstMove = c.firstMove;
+    p.server.g.t.Options.ChangeTr = c.changeTr;
+    p.server.g.t.Options.LastCards = 1;
+    p.server.g.t.Options.ThrowUpMore6Cards = 1;
+    p.Connect();
+    EXPECT_EQ(p.client.g.t.Options.FirstMove, c.firstMoveSeen);
+    EXPECT_EQ(p.client.g.t.Options.ChangeTr, c.changeTrSeen);
+    EXPECT_EQ(p.client.g.t.Options.LastCards, 1);
+    EXPECT_EQ(p.client.g.t.Options.ThrowUpMore6Cards, 1);
+    EXPECT_EQ(p.client.store.Values().count("1_Move"), 0u) << "the store is not written";
+  }
+}
+
+TEST(NetSession, EachSideSeesItsOwnHandInRowOneAndTheTurnTurnsRound) {
+  NetPair p(6);
+  p.Connect();
+  ExpectSameTable(p);
+  const int s = p.server.g.t.WhoseTurn, c = p.client.g.t.WhoseTurn;
+  EXPECT_TRUE((s == 1 && c == 0) || (s == 0 && c == 1)) << s << " " << c;
+}
+
+TEST(NetSession, ANextDealThatArrivesDuringTheRoundWaitsForItsEnd) {
+  NetPair p(8);
+  p.Connect();
+  TTableState& t = p.client.g.t;
+  const auto row1 = CardsOf(t, 1);
+  p.server.session.SendNewDeal(kNetNextDeal);
+  NetPair::Deliver(p.server, p.client, WholeReads());
+  EXPECT_EQ(t.DealLatch, 0);
+  EXPECT_EQ(CardsOf(t, 1), row1) << "the round being played is left alone";
+  p.client.session.RoundEnded();
+  EXPECT_EQ(t.DealLatch, -1);
+  ExpectSameTable(p);
+}
+
+TEST(NetSession, ANewGameIsDealtAtOnce) {
+  NetPair p(9);
+  p.Connect();
+  p.server.g.t.VidG = 7;
+  p.server.session.SendNewDeal(kNetNewGame);
+  p.Pump();
+  EXPECT_EQ(p.client.g.t.VidG, 7);
+  EXPECT_EQ(p.client.g.t.DealLatch, -1);
+  ExpectSameTable(p);
+}
+
+TEST(NetSession, AChatLineArrivesWithItsFirstLetterUpperCased) {
+  struct Case {
+    int vidg, chat;
+    bool inCommentary;
+  };
+  const Case cases[] = {{0, 1, true}, {6, 1, true}, {7, 1, false}, {0, 0, false}};
+  for (const Case& c : cases) {
+    NetPair p(10);
+    p.server.g.t.VidG = c.vidg;
+    p.client.g.t.Options.Chat = c.chat;
+    p.Connect();
+    p.server.session.SendChat("  привет, bob \t");
+    p.Pump();
+    ASSERT_EQ(p.client.session.ChatReceived().size(), 1u);
+    EXPECT_EQ(p.client.session.ChatReceived()[0], "Привет, bob");
+    EXPECT_EQ(p.client.g.t.CommentId == 14, c.inCommentary) << c.vidg;
+    EXPECT_EQ(p.client.out.chatField == "Привет, bob", !c.inCommentary) << c.vidg;
+  }
+}
+
+TEST(NetSession, WhenThePartnerLeavesTheComputerTakesHisSeatInEachGame) {
+  for (const GameCase gc : {GameCase{0, 1}, GameCase{0, 2}, GameCase{6, 0}, GameCase{7, 0}}) {
+    for (int steps = 0; steps < 12; steps += 3) {
+      NetPair p(11 + steps);
+      p.server.g.t.VidG = gc.vidg;
+      p.server.g.t.FormG = gc.formg;
+      p.Connect();
+      for (int i = 0; i < steps; ++i) p.Step();
+      p.client.session.OnPartnerGone();
+      Game& g = p.client.g;
+      EXPECT_EQ(g.program.NetRole, -1);
+      ASSERT_FALSE(p.client.out.messages.empty());
+      EXPECT_EQ(p.client.out.messages.back().code, 12);
+      EXPECT_EQ(p.client.out.messages.back().text.rfind("Tarven", 0), 0u);
+      EXPECT_NE(g.t.ButtonCaptionId, kCaptionWait) << "VidG " << gc.vidg << " after " << steps;
+    }
+  }
+}
+
+TEST(NetSession, ABadRecordIsRefusedBeforeItTouchesTheTable) {
+  struct Case {
+    const char* what;
+    std::function<void(NetBytes&)> spoil;
+    NetFault fault;
+  };
+  auto setInt = [](NetBytes& b, size_t at, int32_t v) {
+    for (int i = 0; i < 4; ++i)
+      b[at + i] = static_cast<uint8_t>(static_cast<uint32_t>(v) >> (8 * i));
+  };
+  const Case cases[] = {
+      {"unknown code", [&](NetBytes& b) { setInt(b, 32, 42); }, NetFault::UnknownCode},
+      {"card not held", [&](NetBytes& b) { setInt(b, 32, 0), setInt(b, 0, 51); },
+       NetFault::CardNotInHand},
+      {"chat too long", [&](NetBytes& b) { setInt(b, 32, -3), setInt(b, 40, 101); },
+       NetFault::BadChatLength},
+      {"a deal from the client", [&](NetBytes& b) { setInt(b, 32, -2); }, NetFault::UnknownCode},
+  };
+  for (const Case& c : cases) {
+    NetPair p(14);
+    p.Connect();
+    Game& server = p.server.g;
+    // The client's partner holds no ace of hearts: take it out of his hand.
+    for (TCard& card : server.t.CardGrid[0]) {
+      if (card.Present == 1 && ImageIndex(card) == 51) card.Present = 0;
+    }
+    const auto before = server.t.CardGrid;
+    NetMessage m;
+    m.PackSize = 36;
+    m.DefendByCover = 1;
+    NetBytes b = EncodeNetMessage(m);
+    c.spoil(b);
+    p.server.session.OnReceived(b);
+    EXPECT_EQ(p.server.session.Fault(), c.fault) << c.what;
+    EXPECT_TRUE(p.server.session.CloseWanted()) << c.what;
+    EXPECT_EQ(server.program.NetRole, -1) << c.what;
+    ASSERT_FALSE(p.server.out.messages.empty());
+    EXPECT_EQ(p.server.out.messages.back().text, NetFaultText(c.fault, 0)) << c.what;
+    if (c.fault != NetFault::CardNotInHand) {
+      EXPECT_EQ(server.t.CardGrid, before) << c.what;
+    }
+  }
+}
+
+TEST(NetSession, RandomBytesTruncatedRecordsAndTrickleNeverCrash) {
+  for (int seed = 0; seed < 40; ++seed) {
+    NetPair p(20 + seed);
+    p.Connect();
+    TRandom r;
+    r.Seed(seed);
+    std::vector<uint8_t> noise(static_cast<size_t>(1 + r.Below(3 * 4536)));
+    for (uint8_t& b : noise) b = static_cast<uint8_t>(r.Below(256));
+    if (seed % 3 == 0) {
+      // A sound record cut short, then the partner is gone.
+      NetMessage m;
+      m.Code = kNetChat;
+      m.PackSize = 36;
+      const NetBytes b = EncodeNetMessage(m);
+      noise.assign(b.begin(), b.begin() + r.Below(4536));
+    }
+    Peer& target = seed % 2 ? p.client : p.server;
+    for (size_t at = 0; at < noise.size();) {
+      const size_t n = std::min<size_t>(noise.size() - at, 1 + r.Below(seed % 4 == 1 ? 1 : 700));
+      target.session.OnReceived(std::span(noise).subspan(at, n));
+      at += n;
+    }
+    target.session.OnPartnerGone();
+    EXPECT_EQ(target.g.program.NetRole, -1);
+    if (noise.size() >= kNetMessageSize && seed % 3 != 0) {
+      EXPECT_NE(target.session.Fault(), NetFault::None) << "random records are refused";
     }
   }
 }
