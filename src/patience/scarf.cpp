@@ -212,6 +212,18 @@ void RefillWaste(TTableState& t) {
   if (s >= 0) MoveRecord(t, kOlderWaste, s, kShownWaste, 0, false);
 }
 
+bool ScarfDragInFlight(const Game& g) {
+  const TTableState& t = g.t;
+  return g.kind() == Kind::Scarf && t.Picked == 1 && InGrid(t.SourceRow, t.SourceSlot);
+}
+
+void SettleScarfDrag(Game& g) {
+  if (!ScarfDragInFlight(g)) return;
+  PutLiftedBack(g.t);
+  g.t.Picked = 0;
+  RecountPiles(g);
+}
+
 void ScarfPress(Game& g, int x, int y) {
   TTableState& t = g.t;
   const int row = t.HitRow;

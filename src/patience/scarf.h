@@ -33,6 +33,15 @@ void ScarfDrop(Game& g);
 // foundation that takes it.
 void AutoMoveToFoundation(Game& g);
 
+// A card or run is lifted and carried: between the press and the release it
+// is out of the grid, in the player's hand.
+bool ScarfDragInFlight(const Game& g);
+// Ends a drag where it began: the lifted cards lie again where they were.
+// Whatever must see the whole table while the button is still held (a save
+// from the keyboard, the undo point) settles the drag first; the release
+// then finds nothing lifted.
+void SettleScarfDrag(Game& g);
+
 // When the shown waste is empty, the most recent older waste card comes
 // into view.
 void RefillWaste(TTableState& t);

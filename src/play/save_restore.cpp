@@ -1,6 +1,7 @@
 #include "play/save_restore.h"
 
 #include "core/game_message.h"
+#include "patience/scarf.h"
 #include "play/menu_commands.h"
 #include "play/restore.h"
 #include "play/saved_table_checks.h"
@@ -21,6 +22,9 @@ SlotRecord Refused(int message, std::string error) {
 
 bool SaveGame(Game& g, int slot) {
   if (g.saveFile == nullptr || !IsSlot(slot)) return false;
+  // A save while Scarf's cards are carried (Ctrl+S with the button held)
+  // would write a table without them.
+  SettleScarfDrag(g);
   const SaveBytes record = EncodeSaveRecord(RecordFromTable(g));
   const SaveFileContents old = g.saveFile->Read();
   // A file that is there but cannot be read is left alone: writing a new

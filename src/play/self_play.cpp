@@ -7,6 +7,7 @@
 #include "games/nine_invariants.h"
 #include "patience/patience_invariants.h"
 #include "patience/patience_rules.h"
+#include "patience/scarf.h"
 #include "persistence/save_record.h"
 #include "play/saved_table_checks.h"
 #include "play/self_play_czech.h"
@@ -40,6 +41,9 @@ std::string TableProblem(Game& g) {
   if (k == Kind::Eights) return CheckEightsTable(g);
   if (k == Kind::Nine) return CheckNineTable(g);
   if (k == Kind::Hearts) return CheckHeartsTable(g);
+  // Between Scarf's press and release the carried cards are in the player's
+  // hand, not on the table: the table is whole again at the release.
+  if (ScarfDragInFlight(g)) return {};
   if (PatienceRulesFor(k) != nullptr) return CheckPatienceTable(g);
   return {};
 }

@@ -2,7 +2,11 @@
 // to the columns and the foundations, and the double click.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "patience/scarf.h"
+#include "persistence/save_file.h"
+#include "play/save_restore.h"
 #include "patience_table.h"
 
 namespace {
@@ -141,6 +145,30 @@ TEST(ScarfColumns, ARunMovesWholeAndFaceUp) {
   EXPECT_TRUE(t.Has(10, 3, C(Diamonds, Seven)));
   for (int s = 0; s < 4; ++s) EXPECT_EQ(t.g.t.Opened[10][s], 1);
   EXPECT_EQ(t.UndoPoints(), 1) << "one undo point for the whole run";
+}
+
+// Ctrl+S with the button still held: the carried run would be missing from
+// the saved table. The save puts it back first, and the release that
+// follows finds nothing to drop.
+TEST(ScarfColumns, ASaveWhileARunIsCarriedKeepsItsCards) {
+  Scarf t;
+  MemorySaveFile file;
+  t.g.saveFile = &file;
+  t.Row(7, {C(Hearts, Nine), C(Spades, Eight)}, true);
+  const TablePoint from = t.PointAt(7, 0);
+  FormMouseMove(t.g, from.x, from.y);
+  FormMouseDown(t.g, PointerButton::Left, from.x, from.y);
+  ASSERT_TRUE(ScarfDragInFlight(t.g)) << "the press lifts the run";
+  ASSERT_TRUE(SaveGame(t.g, kSavedGameSlot));
+  EXPECT_FALSE(ScarfDragInFlight(t.g));
+  EXPECT_TRUE(t.Has(7, 0, C(Hearts, Nine)));
+  EXPECT_TRUE(t.Has(7, 1, C(Spades, Eight)));
+  const SaveBytes saved = EncodeSaveRecord(RecordFromTable(t.g));
+  const auto slot = SlotBytes(*file.bytes, kSavedGameSlot);
+  ASSERT_TRUE(slot.has_value());
+  EXPECT_TRUE(std::equal(slot->begin(), slot->end(), saved.begin()));
+  FormMouseUp(t.g, PointerButton::Left, from.x + 200, from.y);
+  EXPECT_EQ(t.Count(7), 2);
 }
 
 TEST(ScarfFoundations, AFoundationTakesSingleCardsOfItsSuitFromTheAce) {
