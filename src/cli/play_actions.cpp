@@ -24,6 +24,7 @@ bool Names(const TTableState& probe, Kind kind, int row, int slot) {
   if (probe.HitIndex == -1) return false;
   if (IsCardGame(kind)) return row == 1 && probe.HitIndex == slot;
   if (kind == Kind::Hearts) return row == 0 && probe.HitSlot == slot;
+  if (IsMemory(kind)) return row == 0 && probe.HitSlot == slot;  // Memory names no row
   return probe.HitRow == row && probe.HitSlot == slot;
 }
 

@@ -2,9 +2,10 @@
 
 #include "play/self_play_durak.h"
 #include "play/self_play_eights_nine.h"
+#include "play/self_play_memory.h"
 
 bool SelfPlaySupported(Kind kind) {
-  return IsDurak(kind) || kind == Kind::Eights || kind == Kind::Nine;
+  return IsDurak(kind) || kind == Kind::Eights || kind == Kind::Nine || IsMemory(kind);
 }
 
 SelfPlayReport RunSelfPlay(Game& g, FixedClock& clock, const SelfPlayConfig& config) {
@@ -12,5 +13,6 @@ SelfPlayReport RunSelfPlay(Game& g, FixedClock& clock, const SelfPlayConfig& con
   if (IsDurak(k)) return PlayDurakGames(g, clock, config);
   if (k == Kind::Eights) return PlayEightsGames(g, clock, config);
   if (k == Kind::Nine) return PlayNineGames(g, clock, config);
+  if (IsMemory(k)) return PlayMemoryGames(g, clock, config);
   return {};
 }
