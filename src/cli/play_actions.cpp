@@ -4,72 +4,21 @@
 #include <regex>
 
 #include "cli/cli_args.h"
-#include "patience/hit_test.h"
 #include "play/buttons.h"
 #include "play/pointer_routing.h"
 #include "play/save_restore.h"
 #include "play/shortcuts.h"
+#include "play/table_points.h"
 #include "table/layout.h"
 
 namespace {
 
-struct Point {
-  int32_t x = 0, y = 0;
-};
-
-// The hit test names a card by HitIndex in the card games (a card of the
-// player's hand, row 1) and in Hearts (the player's row 0), and by HitRow and
-// HitSlot everywhere else.
-bool Names(const TTableState& probe, Kind kind, int row, int slot) {
-  if (probe.HitIndex == -1) return false;
-  if (IsCardGame(kind)) return row == 1 && probe.HitIndex == slot;
-  if (kind == Kind::Hearts) return row == 0 && probe.HitSlot == slot;
-  if (IsMemory(kind)) return row == 0 && probe.HitSlot == slot;  // Memory names no row
-  return probe.HitRow == row && probe.HitSlot == slot;
-}
-
-bool PointNames(const Game& g, int row, int slot, Point p) {
-  TTableState probe = g.t;  // the hit test writes its findings; the table keeps its own
-  HitTest(probe, g.kind(), p.x, p.y);
-  return Names(probe, g.kind(), row, slot);
-}
-
-// Where the layout puts the card: the middle of its face first, then a few
-// points towards its top-left corner, which later cards of a fan leave open.
-std::vector<Point> LikelyPoints(const Game& g, int row, int slot) {
-  const TTableState& t = g.t;
-  std::vector<Point> points;
-  if (IsCardGame(g.kind()) && row == 1) {
-    const int n = std::clamp(t.RowCount[1], 0, kSlots);
-    if (slot < n) {
-      const TRect box = HandCardBox(t, n, slot);
-      points.push_back({(box.Left + box.Right) / 2, (box.Top + box.Bottom) / 2});
-    }
-    return points;
-  }
-  const int32_t x = t.CardX[row][slot];
-  const int32_t y = t.CardY[row][slot];
-  for (const Point d : {Point{35, 48}, Point{8, 8}, Point{35, 8}, Point{8, 48}, Point{60, 8}})
-    points.push_back({x + d.x, y + d.y});
-  return points;
-}
-
-std::optional<Point> FindPointNaming(const Game& g, int row, int slot) {
-  for (const Point p : LikelyPoints(g, row, slot))
-    if (PointNames(g, row, slot, p)) return p;
-  // Anywhere on the table, for cards the layout places in ways of their own.
-  const WindowGeometry w =
-      EffectiveWindow({g.out->MainWindowRect().width, g.out->MainWindowRect().height, 0});
-  for (int32_t y = 1; y < w.outerHeight; y += 2)
-    for (int32_t x = 1; x < w.outerWidth; x += 2)
-      if (PointNames(g, row, slot, {x, y})) return Point{x, y};
-  return std::nullopt;
-}
+using Point = TablePoint;
 
 // A drop place need not hold a card (an empty column): the hit test may name
 // it, else its place on the layout is taken.
-Point DropPoint(const Game& g, int row, int slot) {
-  if (const auto p = FindPointNaming(g, row, slot)) return *p;
+Point DropPoint(Game& g, int row, int slot) {
+  if (const auto p = FindPointNaming(g, row, slot, true)) return *p;
   const int32_t x = g.t.CardX[row][slot];
   const int32_t y = g.t.CardY[row][slot];
   if (x <= 0 && y <= 0)
@@ -77,8 +26,8 @@ Point DropPoint(const Game& g, int row, int slot) {
   return {x + kCardWidth / 2, y + kCardHeight / 2};
 }
 
-Point CardPoint(const Game& g, int row, int slot) {
-  const auto p = FindPointNaming(g, row, slot);
+Point CardPoint(Game& g, int row, int slot) {
+  const auto p = FindPointNaming(g, row, slot, true);
   if (!p)
     FailUsage("no point of the table names card " + std::to_string(row) + ":" +
               std::to_string(slot));

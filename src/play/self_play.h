@@ -17,6 +17,7 @@ struct SelfPlayConfig {
   int64_t seed = 0;
   BotStyle bot;
   int maxActionsPerGame = 2000;  // a game that runs longer is stuck
+  int maxPatienceMoves = 400;     // a patience deal still open after this is given up
   bool checkTable = true;
 };
 

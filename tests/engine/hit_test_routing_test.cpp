@@ -138,12 +138,17 @@ TEST(MousePress, TheCardGamesOnlyStartTheBacksAndMemoryWaitsForTheRelease) {
   EXPECT_EQ(PressRoute(Kind::Memory52, PointerButton::Left), PressAction::None);
 }
 
-TEST(MousePress, APatiencePressChangesNothingUntilItsGameArrives) {
+TEST(MousePress, APatiencePressOnNothingPicksNothingAndChangesNothing) {
   TestGame t;
   t.Select(10, 0);
-  FormMouseDown(t.g, PointerButton::Left, 100, 100);
+  DealOnly(t.g);
+  LayoutTable(t.g, kMedium);
+  const auto grid = t.g.t.CardGrid;
+  FormMouseMove(t.g, 1, 1);
+  FormMouseDown(t.g, PointerButton::Left, 1, 1);
   EXPECT_EQ(t.g.t.Picked, 0);
-  EXPECT_TRUE(t.out.calls.empty());
+  EXPECT_EQ(t.out.Count("undo point"), 0);
+  EXPECT_EQ(t.g.t.CardGrid, grid);
 }
 
 // --- Moving the mouse -----------------------------------------------------------
