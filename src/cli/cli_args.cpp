@@ -1,14 +1,9 @@
 #include "cli/cli_args.h"
 
 #include <charconv>
-#include <cstdio>
-#include <cstdlib>
 #include <limits>
 
-void FailUsage(const std::string& message) {
-  std::fprintf(stderr, "kalvenar-cli: %s\n", message.c_str());
-  std::exit(2);
-}
+void FailUsage(const std::string& message) { throw UsageError(message); }
 
 std::optional<int64_t> ParseInteger(const std::string& text, bool wide) {
   int64_t v = 0;

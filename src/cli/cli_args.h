@@ -1,14 +1,22 @@
 // Command-line parsing for kalvenar-cli: options of the form "--name value",
-// some of them repeatable. Any mistake ends the tool with one line on
-// stderr and exit status 2.
+// some of them repeatable. Any mistake ends the command with one line on
+// stderr and exit status 2 (see RunCommand).
 #pragma once
 
 #include <cstdint>
 #include <map>
 #include <optional>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <vector>
+
+// A mistake in the command line or in a file it names. Thrown rather than
+// exiting on the spot so that the one place that runs a command reports it,
+// and so that the parser can be driven in-process by tests and the fuzzer.
+struct UsageError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
 
 [[noreturn]] void FailUsage(const std::string& message);
 

@@ -77,7 +77,7 @@ std::optional<ShortcutKey> KeyNamed(const std::string& name) {
 void PressKey(Game& g, ShortcutKey key, PlayPointer& pointer) {
   // The Move button holds the keyboard focus in the card games, so Return
   // presses it there.
-  const KeyContext context{pointer.x, IsCardGame(g.kind())};
+  const KeyContext context{pointer.x, IsCardGame(g.kind()) || g.kind() == Kind::Hearts};
   const KeyResponse r = KeyboardShortcut(g, key, context);
   if (r.play.pointer) pointer = {r.play.pointer->x, r.play.pointer->y};
 }

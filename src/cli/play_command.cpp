@@ -8,6 +8,8 @@
 #include "cli/headless_game.h"
 #include "cli/play_actions.h"
 #include "core/game_message.h"
+#include "games/hearts_rules.h"
+#include "games/hearts_scoring.h"
 #include "persistence/save_file.h"
 #include "persistence/settings.h"
 #include "play/new_game.h"
@@ -61,6 +63,13 @@ nlohmann::ordered_json ResultJson(const Game& g, const HeadlessCallouts& callout
   const bool known = t.VidG >= 0 && t.VidG < static_cast<int>(t.Stats.size());
   const TResult r = known ? t.Stats[t.VidG] : TResult{};
   out["Stats"] = {r.Wins, r.Losses, r.Draws};
+  if (g.kind() == Kind::Hearts) {
+    const HeartsScores s = ReadHeartsScores(t);
+    out["Hearts"] = {{"totals", s.totals},
+                     {"handsDealt", s.handsDealt},
+                     {"seatToPlay", SeatToPlay(t)},
+                     {"passSlots", t.PassSlots}};
+  }
   out["messages"] = callouts.MessagesShown();
   out["actions"] = actions;
   return out;

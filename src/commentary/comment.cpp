@@ -1,6 +1,11 @@
 #include "commentary/comment.h"
 
+#include <algorithm>
+
 #include "commentary/comment_texts.h"
+#include "commentary/hearts_texts.h"
+#include "games/hearts_rules.h"
+#include "games/hearts_scoring.h"
 #include "table/layout.h"
 
 namespace {
@@ -42,10 +47,23 @@ std::optional<std::string> PackCounter(const Game& g) {
   return std::to_string(g.t.RowCount[5] + 1);
 }
 
+// The bottom of the player's Hearts hand: at most three of its places stand
+// raised, the others lie at the hand's own height.
+int HeartsHandBottom(const TTableState& t) {
+  int y = 0;
+  for (int s = 0; s < 13; ++s) y = std::max(y, t.CardY[0][s]);
+  return y + kCardHeight;
+}
+
 }  // namespace
 
 std::string CommentaryText(const Game& g, int commentId) {
   if (commentId == kChatComment) return g.t.ChatLine;
+  if (g.kind() == Kind::Hearts && IsHeartsComment(commentId)) {
+    if (commentId != kHeartsHandOver) return HeartsCommentText(commentId, g.program.Lang);
+    const std::array<int, 4> taken = PointsTaken(g.t);
+    return HeartsHandOverText(taken, MoonShooter(taken), g.program.Lang);
+  }
   const bool spaced = g.out->MainWindowRect().width > kSpacedCommentWidth;
   std::string text = CommentText(TableStyle(g, commentId), commentId, g.program.Lang, spaced);
   if (commentId == kThinksComment) text = PartnerName(g) + text;
@@ -53,6 +71,13 @@ std::string CommentaryText(const Game& g, int commentId) {
 }
 
 CommentaryLabel PlaceCommentary(const Game& g, std::string text, int textWidth) {
+  // Hearts: just under the player's hand, where the trick and the raised
+  // cards leave it room.
+  if (g.kind() == Kind::Hearts) {
+    const TTableState& t = g.t;
+    const int centre = t.CardX[2][0] + (12 * (t.CardX[2][1] - t.CardX[2][0]) + kCardWidth) / 2;
+    return {std::move(text), centre - textWidth / 2, HeartsHandBottom(t) + 2};
+  }
   // Centred over the player's hand as it lies now, at a fixed share of the
   // window's height.
   const int n = g.t.RowCount[1];
@@ -91,7 +116,10 @@ void Comment(Game& g, int commentId, int captionId) {
     view.caption = std::string(CaptionText(captionId, g.program.Lang));
   if ((k == Kind::CzechDurak || k == Kind::Eights) && g.t.GuessMode == 0)
     view.panels = CzechPanelCaptions(g);
-  if (commentId >= 0 && commentId <= kChatComment) {
+  if (k == Kind::Hearts)
+    view.panels = HeartsPanelCaptions(ReadHeartsScores(g.t).totals, g.program.Lang);
+  const bool hearts = k == Kind::Hearts && IsHeartsComment(commentId);
+  if ((commentId >= 0 && commentId <= kChatComment) || hearts) {
     std::string text = CommentaryText(g, commentId);
     const int width = g.out->CommentaryTextWidth(text);
     view.comment = PlaceCommentary(g, std::move(text), width);

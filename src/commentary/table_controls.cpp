@@ -1,6 +1,8 @@
 #include "commentary/table_controls.h"
 
 #include "commentary/comment.h"
+#include "commentary/hearts_texts.h"
+#include "games/hearts_scoring.h"
 
 TableControlsView TableControlsFor(const Game& g) {
   const Kind k = g.kind();
@@ -19,6 +21,14 @@ TableControlsView TableControlsFor(const Game& g) {
     v.panels = CzechPanelCaptions(g);
   }
   v.pointsPanelVisible = k == Kind::CzechDurak;
+  if (k == Kind::Hearts) {
+    // The four totals stand in the points panel; the Move button is there
+    // only while cards are passed.
+    v.pointsPanelVisible = true;
+    v.panels = HeartsPanelCaptions(ReadHeartsScores(g.t).totals, g.program.Lang);
+    v.moveButtonVisible =
+        g.t.ButtonCaptionId == kCaptionDropCards || g.t.ButtonCaptionId == kCaptionOk;
+  }
   if (k == Kind::Nine) {
     v.hideCommentary = true;
     v.zeroCommentaryWidth = true;

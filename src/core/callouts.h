@@ -24,7 +24,17 @@ struct GameMessageBox {
   int left = 0;
   int top = 0;
   bool question = false;
+  int centreX = 0;  // the point the box's offset is measured from
 };
+
+// Where a box of this width stands: at its own left edge while it is no
+// wider than the box the offset was made for (twice the offset), else
+// centred on the same point, so that a wider box (a long game title in its
+// caption) grows to both sides instead of to the right.
+inline int GameMessageLeft(const GameMessageBox& box, int width) {
+  const int half = box.centreX - box.left;
+  return width > 2 * half ? box.centreX - width / 2 : box.left;
+}
 
 // The main window's outer position and size on the screen.
 struct WindowRect {
@@ -108,6 +118,11 @@ class ICallouts {
   virtual void ApplyBackground(int /*backGr*/) {}
   // The network server asks for a new deal of the current game.
   virtual void RequestNewDeal() {}
+  // A round of a network game has ended on this side and its result is
+  // counted: the session deals the next one or waits for it.
+  virtual void NetRoundEnded() {}
+  // A partner's chat line for the chat edit field.
+  virtual void ShowChatLine(const std::string& /*text*/) {}
   // Durak: the trick leaving the table, taken into a hand, and the hands
   // refilled from the stock. packSlot is the stock slot drawn (-1: the trump
   // card of row 4); fanSize -1 means "as many as the hand will hold".

@@ -63,7 +63,8 @@ GameMessageBox BuildGameMessage(const Game& g, int code, int prefix) {
   const int offset = box.question ? (english ? m.questionOffsetEn : m.questionOffsetRu)
                                   : (english ? m.offsetEn : m.offsetRu);
   const WindowRect w = g.out->MainWindowRect();
-  box.left = w.left + w.width / 2 - offset;
+  box.centreX = w.left + w.width / 2;
+  box.left = box.centreX - offset;
   box.top = w.top + w.height / 2 - 52;
   return box;
 }

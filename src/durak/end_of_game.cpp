@@ -31,6 +31,15 @@ bool PlayerStillCovers(const Game& g) {
   return BeatsIgnoringSpadeRule(g, t.CardGrid[1][slot], t.CardGrid[2][t.CoverIndex]);
 }
 
+// A network partner's lead has not been answered yet when the player's side
+// looks at the table: a partner whose single card beats the last attack
+// card may still cover it and draw, just as the player may.
+bool PartnerStillCovers(const Game& g) {
+  const TTableState& t = g.t;
+  if (!g.NetworkGame() || t.RowCount[0] != 1 || !UncoveredAttackAt(g, t.CoverIndex)) return false;
+  return BeatsIgnoringSpadeRule(g, t.CardGrid[0][0], t.CardGrid[2][t.CoverIndex]);
+}
+
 // The result is counted and stored before the box is shown: with
 // "ConfNewgame" the box asks whether to go on, and Cancel ends the program.
 // Returns false when the program is closing.
@@ -91,8 +100,7 @@ void CountResult(Game& g, DurakResult result) {
 }
 
 void DealAgain(Game& g) {
-  // In a network session the partner's next deal follows instead.
-  if (g.NetworkGame()) return;
+  // In a network session the session deals the next round or waits for it.
   g.out->UpdateStatusBar();
   ScheduleNewGame(g);
 }
@@ -109,6 +117,7 @@ bool CheckEndOfGame(Game& g) {
   const int computer = t.RowCount[0];
 
   if (player == 0 && computer > 0) {
+    if (PartnerStillCovers(g)) return true;
     if (!AnnouncePlayerWins(g)) return false;
     DealAgain(g);
     return false;

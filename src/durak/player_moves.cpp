@@ -1,6 +1,7 @@
 #include "durak/player_moves.h"
 
 #include "commentary/comment.h"
+#include "commentary/comment_texts.h"
 #include "durak/beats.h"
 #include "durak/computer_player.h"
 #include "durak/end_of_game.h"
@@ -38,7 +39,8 @@ int ComputerCoversBlind(Game& g) {
 // The player's card the rules refuse: in Reverse durak he cannot see his
 // cards, so it is laid anyway and he pays the penalty.
 PlayResult RefusedAttack(Game& g, int slot, int& outcome) {
-  if (!IsReverse(g)) return PlayResult::Ignored;
+  // Over the network only cards the rules allow are laid.
+  if (!IsReverse(g) || g.NetworkGame()) return PlayResult::Ignored;
   g.out->SaveUndo();
   ReverseWrongAdd(g, slot);
   outcome = kOutcomeComputerAttacks;
@@ -98,9 +100,14 @@ void CommentAfterAttack(Game& g, int outcome) {
 
 PlayResult PlayLead(Game& g, int slot, int& outcome) {
   TTableState& t = g.t;
+  const int value = t.ImageIndexAt(1, slot);
   g.out->SaveUndo();
   MoveCard(g, 1, slot, 2, t.CoverIndex, true);
   // Network game: the lead goes to the partner, who answers it.
+  if (g.NetworkGame()) {
+    g.out->SendMove(value, kNetAttack);
+    return PlayResult::Done;
+  }
   if (t.FormG == 2) {
     const int transfer = TransferChoice(g);
     if (transfer != -1 && t.RowCount[1] >= 3) {
@@ -135,7 +142,11 @@ PlayResult PlayAttack(Game& g, int slot) {
     if (MayAdd(g, card)) {
       g.out->SaveUndo();
       MoveCard(g, 1, slot, 2, t.CoverIndex, true);
-      outcome = ComputerCovers(g);
+      if (g.NetworkGame()) {
+        g.out->SendMove(ImageIndex(card), kNetAttack);
+      } else {
+        outcome = ComputerCovers(g);
+      }
       result = PlayResult::Done;
     } else {
       result = RefusedAttack(g, slot, outcome);
@@ -153,7 +164,12 @@ PlayResult PlayAttack(Game& g, int slot) {
       result = RefusedAttack(g, slot, outcome);
     }
   }
-  if (result == PlayResult::Done) CommentAfterAttack(g, outcome);
+  if (result != PlayResult::Done) return result;
+  if (g.NetworkGame()) {
+    Comment(g, kThinksComment, kCaptionWait);  // the partner answers
+  } else {
+    CommentAfterAttack(g, outcome);
+  }
   return result;
 }
 
@@ -163,11 +179,18 @@ PlayResult PlayTransfer(Game& g, int slot) {
   TTableState& t = g.t;
   t.DefendByCover = 1;
   if (t.RankAt(1, slot) != t.RankAt(2, 0) || t.RowCount[0] <= Attacks(g)) return PlayResult::Ignored;
+  const int value = t.ImageIndexAt(1, slot);
   g.out->SaveUndo();
   MoveCard(g, 1, slot, 2, t.CoverIndex + Attacks(g), true);
   g.out->RepaintTable(true);
-  // Network game: the transfer goes to the partner here.
   t.WhoseTurn = 1;
+  // Network game: the partner now defends against every card.
+  if (g.NetworkGame()) {
+    t.CoverIndex = 0;
+    g.out->SendMove(value, kNetTransfer);
+    Comment(g, kThinksComment, kCaptionWait);
+    return PlayResult::Done;
+  }
   const int back = TransferChoice(g);
   if (back != -1 && Attacks(g) + 2 < t.RowCount[1]) {
     MoveCard(g, 0, back, 2, t.CoverIndex + Attacks(g), true);
@@ -181,20 +204,41 @@ PlayResult PlayTransfer(Game& g, int slot) {
   return PlayResult::Done;
 }
 
+// Network game: the cover goes to the partner, who decides what follows;
+// in the simple form a covered trick leaves the table at once and the
+// player leads next.
+PlayResult SendCover(Game& g, int value) {
+  TTableState& t = g.t;
+  if (Covers(g) < Attacks(g)) {
+    Comment(g, 1, kCaptionPickUp);
+  } else if (t.FormG == 0) {
+    DiscardTrick(g);
+    DrawUp(g, DrawWho::Both);
+    t.WhoseTurn = 1;
+    Comment(g, 0, kCaptionMove);
+  } else {
+    Comment(g, kThinksComment, kCaptionWait);
+  }
+  g.out->SendMove(value, kNetCover);
+  return PlayResult::Done;
+}
+
 PlayResult PlayCover(Game& g, int slot) {
   TTableState& t = g.t;
   if (!Beats(g, t.CardGrid[1][slot], t.CardGrid[2][t.CoverIndex])) {
-    if (!IsReverse(g)) return PlayResult::Ignored;
+    if (!IsReverse(g) || g.NetworkGame()) return PlayResult::Ignored;
     g.out->SaveUndo();
     ReverseWrongCover(g, slot);
     Comment(g, 1, kCaptionPickUp);
     return PlayResult::Done;
   }
+  const int value = t.ImageIndexAt(1, slot);
   g.out->SaveUndo();
   MoveCard(g, 1, slot, 3, t.CoverIndex, true);
   t.CoverIndex += 1;
   if (g.kind() == Kind::RoadDurak || t.Options.Animation == 0) g.out->RepaintTable(true);
-  if (!g.NetworkGame() && !CheckEndOfGame(g)) return PlayResult::GameOver;
+  if (g.NetworkGame()) return SendCover(g, value);
+  if (!CheckEndOfGame(g)) return PlayResult::GameOver;
   if (Covers(g) < Attacks(g)) {
     Comment(g, 1, kCaptionPickUp);
     return PlayResult::Done;
@@ -204,7 +248,6 @@ PlayResult PlayCover(Game& g, int slot) {
     Comment(g, 7, kCaptionDiscard);  // the player ends the trick with Move
     return PlayResult::Done;
   }
-  // Network game: the cover goes to the partner, who decides what follows.
   if (add != -1 && t.RowCount[1] > 0 && Attacks(g) < MaxTrick(g)) {
     MoveCard(g, 0, add, 2, t.CoverIndex, true);
     Comment(g, 1, kCaptionPickUp);

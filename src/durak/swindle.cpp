@@ -43,7 +43,63 @@ bool OutOfPlay(const Game& g, const TCard& x) {
   return CardOfThePack(g, x);
 }
 
+// Czech durak's pack: six to ace, seven to ace in the 2nd variety.
+bool CardOfCzechPack(const Game& g, const TCard& x) {
+  const int lowest = g.t.FormG == 5 ? Seven : Six;
+  return x.Suit >= Clubs && x.Suit <= Hearts && x.Rank >= lowest && x.Rank <= Ace;
+}
+
+// The first card of (row, first .. last) that the Czech swindle may take:
+// a real card of the pack lying there and in neither hand.
+int FindCzechCandidate(const Game& g, int row, int last, int r1, int r2, bool suitOnly) {
+  const TTableState& t = g.t;
+  for (int s = 0; s <= last && s < kSlots; ++s) {
+    const TCard& x = t.CardGrid[row][s];
+    if (x.Present != 1 || !CardOfCzechPack(g, x)) continue;
+    const bool trump = x.Suit == t.TrumpSuit;
+    if (!(trump || (!suitOnly && (x.Rank == r1 || x.Rank == r2)))) continue;
+    if (RowHolds(g, 0, x) || RowHolds(g, 1, x)) continue;
+    return s;
+  }
+  return -1;
+}
+
 }  // namespace
+
+int CzechSwindle(Game& g, int row, int slot) {
+  TTableState& t = g.t;
+  if (row < 0 || row >= kRows || slot < 0 || slot >= kSlots) return -1;
+  if (t.SwindleCount >= SwindleLimit(g)) return -1;
+  const int handSize = t.RowCount[0];
+  if (handSize < 1 || handSize > kSlots) return -1;
+  const TCard c = t.CardGrid[row][slot];
+  const bool pentagon = t.FormG == 9;
+  const int r1 = pentagon ? Six : c.Rank;
+  const int r2 = t.FormG == 6 ? Jack : Queen;
+  int fromRow = 5;
+  int found = FindCzechCandidate(g, 5, t.RowCount[5] - 1, r1, r2, pentagon);
+  if (found < 0) {
+    // The last three cards of the pile are still in the player's memory.
+    fromRow = 2;
+    found = FindCzechCandidate(g, 2, t.RowCount[2] - 4, r1, r2, pentagon);
+  }
+  if (found < 0) return -1;
+  const TCard x = *t.TakeCard(fromRow, found);
+  const int lowest = handSize - 1;
+  // The card swapped out goes under the stock rather than out of the game:
+  // a pack short of, say, Pentagon's queen of the suit in force could leave
+  // a deal with no way on for ever.
+  const TCard out = *t.TakeCard(0, lowest);
+  // (A gap the swindled card left in the stock closes at the next recount.)
+  const int under = std::clamp(t.RowCount[5], 0, kSlots - 1);
+  t.PutCard(5, under, out);
+  t.RowCount[5] = under + 1;
+  t.PutCard(0, lowest, x);
+  t.SwindleCards[t.SwindleCount] = x;
+  t.SwindleCards[t.SwindleCount].Present = 1;
+  t.SwindleCount += 1;
+  return lowest;
+}
 
 int SwindleLimit(const Game& g) {
   return g.t.Options.LevelS == 1 ? 3 : 5;

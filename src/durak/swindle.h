@@ -12,6 +12,14 @@ int SwindleLimit(const Game& g);
 // The sharper cheats only while the stock holds at most this many cards.
 int SwindleStockThreshold(const Game& g);
 
+// Czech durak: before its normal choice of a card for the top of the pile
+// at (row, slot), the sharper may slip its lowest card under the stock and
+// take instead a card that fits from the stock, or failing that from the
+// older part of the pile: a card of the suit in force, of the top card's
+// rank, or a wild card (in Pentagon only the suit in force). Returns the
+// slot of the computer's hand that now holds the card, or -1.
+int CzechSwindle(Game& g, int row, int slot);
+
 // Tries the swindle against the attack card at (row, slot). Returns the
 // slot of the computer's hand that now holds the swapped-in card, or -1.
 int DurakSwindle(Game& g, int row, int slot);

@@ -2,6 +2,7 @@
 #include "durak/turn_flow.h"
 
 #include "commentary/comment.h"
+#include "commentary/comment_texts.h"
 #include "core/hand_order.h"
 #include "durak/beats.h"
 #include "durak/computer_player.h"
@@ -27,11 +28,13 @@ bool AllCovered(const Game& g) { return g.t.RowCount[2] == g.t.RowCount[3]; }
 // which the computer answers as a whole.
 void LaySeveralCardLead(Game& g, int slot) {
   TTableState& t = g.t;
+  const int value = t.ImageIndexAt(1, slot);
   g.out->SaveUndo();
   MoveCard(g, 1, slot, 2, t.CoverIndex, true);
   Comment(g, 3, kCaptionMove);
   t.LeadInProgress = 1;
-  // Network game: the card goes to the partner here.
+  // Network game: the partner answers the lead as a whole once it is finished.
+  if (g.NetworkGame()) g.out->SendMove(value, kNetLeadCard);
   t.CoverIndex += 1;
 }
 
@@ -93,6 +96,11 @@ void TakeTheTrick(Game& g) {
   const int taker = t.WhoseTurn == 1 ? 0 : 1;
   TakeTrick(g, taker);
   DrawUp(g, DrawWho::AttackerOnly);
+  if (g.NetworkGame()) {  // the partner attacks again from his own table
+    g.out->SendMove(-1, kNetTake);
+    Comment(g, kThinksComment, kCaptionWait);
+    return;
+  }
   if (taker == 0) {
     Comment(g, 0, kCaptionMove);  // the player attacks again
     return;
@@ -105,6 +113,12 @@ void DiscardTheTrick(Game& g) {
   TTableState& t = g.t;
   DiscardTrick(g);
   DrawUp(g, DrawWho::Both);
+  if (g.NetworkGame()) {  // the partner leads next from his own table
+    t.WhoseTurn = 0;
+    g.out->SendMove(-1, kNetDiscard);
+    Comment(g, kThinksComment, kCaptionWait);
+    return;
+  }
   if (t.WhoseTurn == 1) {
     Comment(g, 1, kCaptionPickUp);
     t.WhoseTurn = 0;
@@ -127,6 +141,12 @@ void OnHandCardClick(Game& g, int slot, MouseButton button) {
   // Network game: clicks wait while the caption says "Wait".
   if (g.NetworkGame() && t.ButtonCaptionId == kCaptionWait) return;
 
+  // Network game: a left click ends a lead of several cards, as Move does.
+  if (g.NetworkGame() && t.WhoseTurn == 1 && t.LeadInProgress == 1 &&
+      button == MouseButton::Left) {
+    MoveButtonClick(g);
+    return;
+  }
   if (button == MouseButton::Right) {
     if (MayExtendSeveralCardLead(g, slot)) {
       LaySeveralCardLead(g, slot);
@@ -145,13 +165,29 @@ void MoveButtonClick(Game& g) {
   if (!IsDurak(g.kind()) || t.GuessMode == 1) return;
   if (g.NetworkGame() && t.ButtonCaptionId == kCaptionWait) return;
 
+  if (t.LeadInProgress == 1 && g.NetworkGame()) {
+    // The finished lead goes to the partner, who answers it card by card.
+    t.LeadInProgress = 0;
+    t.CoverIndex = 0;
+    g.out->SendMove(-1, kNetLeadFinished);
+    Comment(g, kThinksComment, kCaptionWait);
+    CheckEndOfGame(g);
+    return;
+  }
   if (t.LeadInProgress == 1) {
-    // Network game: the finished lead goes to the partner, who answers it.
     CommentOnLeadAnswer(g, DefendAll(g));
     AfterPlay(g);
     return;
   }
   if (t.RowCount[2] == 0) return;  // an empty table: nothing to take or discard
+  // Network game: the attacker cannot make the partner take, and in the
+  // simple form a covered trick leaves the table by itself; the defender
+  // has nothing to press for once everything is covered.
+  if (g.NetworkGame()) {
+    const bool attacking = t.WhoseTurn == 1;
+    if (attacking && (t.FormG == 0 || !AllCovered(g))) return;
+    if (!attacking && AllCovered(g)) return;
+  }
 
   const bool reverseCoverWrong = g.kind() == Kind::ReverseDurak && ReverseLastCoverWrong(g);
   if (!AllCovered(g) || reverseCoverWrong) {

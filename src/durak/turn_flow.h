@@ -9,6 +9,19 @@
 
 enum class MouseButton { Left, Right };
 
+// The codes with which a network game tells the partner what the player did.
+enum NetDurakCode {
+  kNetAttack = 0,        // a lead or a throw-in
+  kNetLeadCard = 1,      // a card of a lead of several cards
+  kNetLeadFinished = 2,  // the lead of several cards is complete
+  kNetCover = 3,
+  kNetDiscard = 4,
+  kNetTake = 5,
+  kNetTransfer = 6,
+  kNetWrongCard = 7,   // Reverse durak: a refused attack card, the sender takes
+  kNetWrongCover = 8,  // Reverse durak: a cover that does not beat, the sender takes
+};
+
 // The player released the mouse button over the card in slot `slot` of his
 // hand (row 1). The right button lays several cards of one rank as one lead.
 void OnHandCardClick(Game& g, int slot, MouseButton button);

@@ -50,6 +50,6 @@ void EndDeal(Game& g, DealResult result) {
   Count(g, result);
   WriteStatistics(g);
   g.out->UpdateStatusBar();
-  // In a network game the server deals the next one (network play).
-  if (!g.NetworkGame()) ScheduleNewGame(g);
+  // In a network game the session deals the next one or waits for it.
+  ScheduleNewGame(g);
 }

@@ -1,6 +1,7 @@
 #include "games/eights.h"
 
 #include "commentary/comment.h"
+#include "commentary/comment_texts.h"
 #include "games/deal_result.h"
 #include "games/suit_order.h"
 #include "table/move_card.h"
@@ -47,7 +48,9 @@ void LayOnPile(Game& g, int row, int slot) {
 // The end-of-deal check. Right after the player's eight the suit is still
 // to be ordered, so the deal cannot be judged blocked yet: only an empty
 // hand ends it then. False when the deal is over.
-bool DealGoesOn(Game& g, bool orderPending) {
+}  // namespace
+
+bool EightsDealGoesOn(Game& g, bool orderPending) {
   const TTableState& t = g.t;
   const int player = t.RowCount[kPlayerRow];
   const int computer = t.RowCount[kComputerRow];
@@ -66,12 +69,22 @@ bool DealGoesOn(Game& g, bool orderPending) {
   return true;
 }
 
+namespace {
+
 void ComputerAnswers(Game& g) {
   EightsComputerTurn(g);
-  DealGoesOn(g, false);
+  EightsDealGoesOn(g, false);
+}
+
+// Network play: the partner plays next.
+void WaitForPartner(Game& g) {
+  g.t.WhoseTurn = kComputerPlays;
+  Comment(g, kThinksComment, kCaptionWait);
 }
 
 }  // namespace
+
+void EightsComputerContinues(Game& g) { ComputerAnswers(g); }
 
 bool EightsCardFits(const TTableState& t, const TCard& card) {
   const int top = t.RowCount[kPileRow] - 1;
@@ -112,14 +125,19 @@ void EightsPlayerMove(Game& g, int card) {
   if (!EightsCardFits(t, laid)) return;
   g.out->SaveUndo();
   LayOnPile(g, kPlayerRow, card);
-  // Network play: the card is sent to the partner, marked when a suit order
-  // follows, and the partner answers instead of the computer.
-  if (!DealGoesOn(g, IsEight(laid))) return;
+  // Network play: the card goes to the partner, marked when a suit order
+  // follows; the partner answers instead of the computer.
+  if (g.NetworkGame()) g.out->SendMove(ImageIndex(laid), IsEight(laid) ? 1 : 0);
+  if (!EightsDealGoesOn(g, IsEight(laid))) return;
   t.WhoseTurn = kComputerPlays;
   if (IsEight(laid)) {
     // The player orders a suit or passes; the computer plays after either.
     EnableSuitOrder(g, true);
     Comment(g, kOrderOrPassComment, kCaptionPass);
+    return;
+  }
+  if (g.NetworkGame()) {
+    WaitForPartner(g);
     return;
   }
   g.out->Pause(kComputerPause);
@@ -130,7 +148,14 @@ void EightsMoveButton(Game& g) {
   if (g.t.WhoseTurn == 2) return;  // the deal is over
   // Passing instead of ordering keeps the eight's own suit.
   if (g.t.ButtonCaptionId == kCaptionPass) EnableSuitOrder(g, false);
-  // Network play: the pass is sent and the partner plays (comment 13, "Wait").
+  if (g.NetworkGame()) {
+    // Network play: the pass goes to the partner, who plays next.
+    if (g.t.WhoseTurn == kComputerPlays && g.t.ButtonCaptionId == kCaptionWait) return;
+    g.out->SendMove(-1, 2);
+    WaitForPartner(g);
+    EightsDealGoesOn(g, false);
+    return;
+  }
   ComputerAnswers(g);
 }
 
@@ -138,7 +163,13 @@ void EightsOrderSuit(Game& g, int suit) {
   if (!EightsSuitOrderOpen(g) || suit < Clubs || suit > Hearts) return;
   EnableSuitOrder(g, false);
   ApplyOrderedSuit(g, suit);
-  // Network play: the order is sent to the partner with the pass.
+  if (g.NetworkGame()) {
+    // Network play: the order travels with the pass.
+    g.out->SendMove(-1, 2);
+    WaitForPartner(g);
+    EightsDealGoesOn(g, false);
+    return;
+  }
   ComputerAnswers(g);
 }
 
@@ -160,8 +191,11 @@ void StartEightsPlay(Game& g) {
   g.out->ProcessPendingEvents();
   // At the deal WhoseTurn still reads as in the other card games: 0 the
   // computer opens, 1 the player.
+  if (t.WhoseTurn == 0 && g.NetworkGame()) {
+    WaitForPartner(g);  // the partner opens from his own table
+    return;
+  }
   if (t.WhoseTurn == 0) {
-    // Network play: the partner opens (WhoseTurn 1, comment 13, "Wait").
     LayOnPile(g, kComputerRow, t.RowCount[kComputerRow] - 1);
     t.CoverIndex += 1;
     Comment(g, kBeatOffComment, kCaptionPass);

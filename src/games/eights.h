@@ -39,6 +39,13 @@ bool EightsBlocked(const Game& g);
 // The player has laid an eight and may order a suit now (TrumpLabel lit).
 bool EightsSuitOrderOpen(const Game& g);
 
+// The end-of-deal check after a card: a hand emptied, or (unless a suit is
+// still to be ordered) neither hand able to lay. False when the deal is over.
+bool EightsDealGoesOn(Game& g, bool orderPending);
+// The computer plays its turn and the deal is judged (also when it takes a
+// network partner's seat).
+void EightsComputerContinues(Game& g);
+
 // The player let the button go over card `card` of his hand (row 1).
 void EightsPlayerMove(Game& g, int card);
 // The Move button, "Move" or "Pass": the player passes (an order not made

@@ -33,8 +33,13 @@ void LayOnSuitRow(Game& g, int row, int handSlot, const NinePlace& place) {
   t.RowCount[row] = OrderRow(g, row);
 }
 
-// An empty hand ends the deal. False when it is over.
-bool DealGoesOn(Game& g) {
+}  // namespace
+
+void LayNineCard(Game& g, int row, int handSlot, const NinePlace& place) {
+  LayOnSuitRow(g, row, handSlot, place);
+}
+
+bool NineDealGoesOn(Game& g) {
   const TTableState& t = g.t;
   const int player = t.RowCount[kPlayerRow];
   const int computer = t.RowCount[kComputerRow];
@@ -48,8 +53,6 @@ bool DealGoesOn(Game& g) {
   }
   return true;
 }
-
-}  // namespace
 
 NinePlace NinePlaceOf(const TTableState& t, const TCard& card) {
   const int row = kFirstSuitRow + card.Suit;
@@ -88,12 +91,17 @@ void NinePlayerMove(Game& g, int card) {
   const NinePlace place = NinePlaceOf(t, c);
   if (!place.Fits()) return;
   g.out->SaveUndo();
+  const int value = ImageIndex(c);
   LayOnSuitRow(g, kPlayerRow, card, place);
   t.WhoseTurn = 0;
   g.out->RepaintTable(true);
-  // Network play: the card is sent to the partner, who answers instead of
-  // the computer (caption 6, "Wait").
-  if (!DealGoesOn(g)) return;
+  // Network play: the partner answers instead of the computer.
+  if (g.NetworkGame()) {
+    g.out->SendMove(value, 0);
+    if (NineDealGoesOn(g)) Comment(g, -1, kCaptionWait);
+    return;
+  }
+  if (!NineDealGoesOn(g)) return;
   NineComputerTurn(g);
 }
 
@@ -101,7 +109,11 @@ void NineMoveButton(Game& g) {
   // A disabled button takes no press (the Down key presses it too).
   if (!NinePassAllowed(g)) return;
   g.t.WhoseTurn = 0;
-  // Network play: the pass is sent to the partner (caption 6, "Wait").
+  if (g.NetworkGame()) {
+    g.out->SendMove(-1, 1);
+    Comment(g, -1, kCaptionWait);
+    return;
+  }
   NineComputerTurn(g);
 }
 
@@ -117,14 +129,17 @@ void NineComputerTurn(Game& g) {
   RefreshNineMoveButton(g);
   t.WhoseTurn = 1;
   g.out->RepaintTable(true);
-  DealGoesOn(g);
+  NineDealGoesOn(g);
 }
 
 void StartNinePlay(Game& g) {
   g.out->RepaintTable(true);
   RefreshNineMoveButton(g);
   Comment(g, -1, kCaptionPass);
-  // Network play: when the partner opens, the caption becomes "Wait" and
-  // nothing more happens here; when the player does, "Move".
+  // Network play: the partner opens from his own table.
+  if (g.t.WhoseTurn == 0 && g.NetworkGame()) {
+    Comment(g, -1, kCaptionWait);
+    return;
+  }
   if (g.t.WhoseTurn == 0) NineComputerTurn(g);
 }

@@ -58,6 +58,11 @@ bool NinePassAllowed(const Game& g);
 // Enables the Move button exactly when the player may pass.
 void RefreshNineMoveButton(Game& g);
 
+// An empty hand ends the deal. False when it is over.
+bool NineDealGoesOn(Game& g);
+// Lays the card of hand `row` at its place; the hand closes up.
+void LayNineCard(Game& g, int row, int handSlot, const NinePlace& place);
+
 // The player let the button go over card `card` of his hand (row 1).
 void NinePlayerMove(Game& g, int card);
 // The Move button, "Pass": the computer plays.

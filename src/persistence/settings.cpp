@@ -39,11 +39,15 @@ bool IsGamePairSetting(const SettingEntry& entry) {
   return entry.name == "FormG" || entry.name == "VidG";
 }
 
-void ReadAllSettings(Game& g) {
+void ReadOptions(Game& g) {
   for (const SettingEntry& entry : SettingsSchema()) {
     if (!SettingInEdition(*g.edition, entry) || IsGamePairSetting(entry)) continue;
     entry.field(g) = ReadMended(*g.store, entry);
   }
+}
+
+void ReadAllSettings(Game& g) {
+  ReadOptions(g);
   const GamePair pair = ReadGamePair(g);
   g.t.FormG = pair.formg;
   g.t.VidG = pair.vidg;
@@ -56,7 +60,9 @@ void ApplySettings(Game& g) {
   // Only the sharper can be caught, so any other style ends the guessing game.
   if (g.t.Options.Style != kSharperStyle) g.t.GuessMode = 0;
   g.out->ApplyBackground(g.t.Options.BackGr);
-  OrderRow(g, 1);
+  // The player's hand follows the ordering options; in Hearts row 1 is a
+  // computer hand and the player's own keeps the order of its deal.
+  if (g.kind() != Kind::Hearts) OrderRow(g, 1);
 }
 
 }  // namespace
@@ -77,6 +83,14 @@ bool EnsureSettingsKey(Game& g, int32_t left, int32_t top) {
 void LoadSettings(Game& g) {
   if (g.store != nullptr) {
     ReadAllSettings(g);
+    ReadStatistics(g);
+  }
+  ApplySettings(g);
+}
+
+void RereadSettings(Game& g) {
+  if (g.store != nullptr) {
+    ReadOptions(g);
     ReadStatistics(g);
   }
   ApplySettings(g);

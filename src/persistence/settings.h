@@ -24,6 +24,12 @@ bool EnsureSettingsKey(Game& g, int32_t left, int32_t top);
 // background and the order of the player's hand.
 void LoadSettings(Game& g);
 
+// The same while a deal lies on the table: the game being played stays the
+// table's own, whatever "VidG" and "FormG" the store holds by now (another
+// copy of the program may have switched games since), so the rules never
+// change under the cards.
+void RereadSettings(Game& g);
+
 // One option straight from the store, mended as LoadSettings mends it.
 // Nothing is read for a name that is not an option of the edition (returns 0).
 int32_t ReadSetting(Game& g, std::string_view name);

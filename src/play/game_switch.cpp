@@ -7,6 +7,7 @@
 #include "core/hand_order.h"
 #include "core/new_game.h"
 #include "durak/guessing_game.h"
+#include "games/hearts.h"
 #include "persistence/settings.h"
 #include "play/menu_commands.h"
 #include "play/new_game.h"
@@ -107,6 +108,8 @@ SwitchOutcome SwitchGame(Game& g, const CatalogueEntry& chosen) {
     g.t.CzechPointsPlayer = 0;
   }
   if (newVidG == kJapaneseVidG && !leftGuessing) MakeDiamondsTrump(g);
+  // Coming to Hearts begins a game of it from 0 points.
+  if (g.edition->KindOf(newVidG) == Kind::Hearts) ResetHeartsGame(g);
 
   SetGame(g, newFormG, newVidG, g.program.Lang, false);
   g.out->LayoutTable();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "games/hearts.h"
 #include "patience/memory.h"
 #include "patience/pointer_input.h"
 #include "play/buttons.h"
@@ -20,8 +21,26 @@ constexpr int32_t kPointerDepth = kCardHeight / 2;
 constexpr int kMemoryColumns = 9;
 constexpr int kMemoryRows = 4;
 
+// Hearts: the player's hand is row 0, laid 15 pixels apart at fixed places.
+constexpr int kHeartsHandRow = 0;
+
+bool IsHearts(const Game& g) {
+  return g.kind() == Kind::Hearts;
+}
+
 int HandSize(const Game& g) {
-  return std::clamp(g.t.RowCount[kPlayerRow], 0, kSlots);
+  return std::clamp(g.t.RowCount[IsHearts(g) ? kHeartsHandRow : kPlayerRow], 0, kSlots);
+}
+
+int32_t OffsetIntoCard(int32_t step, bool lastCard);
+
+TablePoint HeartsCardPointer(const Game& g, int index) {
+  const TTableState& t = g.t;
+  const bool last = index == HandSize(g) - 1;
+  const int32_t step =
+      index + 1 < kSlots ? t.CardX[kHeartsHandRow][index + 1] - t.CardX[kHeartsHandRow][index] : 0;
+  return {t.CardX[kHeartsHandRow][index] + OffsetIntoCard(step, last),
+          t.CardY[kHeartsHandRow][index] + kPointerDepth};
 }
 
 int32_t OffsetIntoCard(int32_t step, bool lastCard) {
@@ -37,6 +56,10 @@ KeyPlayResponse Finish(const Game& g, std::optional<TablePoint> pointer) {
 // The selected card is lit as the pointer would light it, and the pointer
 // goes onto it.
 KeyPlayResponse ShowSelection(Game& g) {
+  if (IsHearts(g)) {
+    g.t.HitSlot = g.t.HitIndex;
+    return Finish(g, HeartsCardPointer(g, g.t.HitIndex));
+  }
   HoverHand(g);
   return Finish(g, HandCardPointer(g.t, g.t.HitIndex));
 }
@@ -54,6 +77,10 @@ bool CoversRatherThanTransfers(const Game& g, int slot) {
 // know when the first round may not be transferred); Ctrl makes it cover,
 // as the right button does.
 void PlayCardOfHand(Game& g, int slot) {
+  if (IsHearts(g)) {
+    g.t.HitSlot = slot;
+    return HeartsPress(g);  // a card chosen to pass, or played
+  }
   if (CardMoveRoute(g) == CardMoveTarget::Durak && CoversRatherThanTransfers(g, slot)) {
     g.t.DefendByCover = 1;
     return RunCardMove(g, slot, PointerButton::Right);
@@ -83,6 +110,7 @@ KeyPlayResponse KeepPointerOnHand(Game& g, int sizeBefore, int32_t pointerX) {
     return Finish(g, std::nullopt);
   }
   if (t.HitIndex >= m) t.HitIndex = m - 1;
+  if (IsHearts(g)) return ShowSelection(g);  // the hand does not spread out again
   const bool atAnEnd = t.HitIndex == m - 1 || (t.HitIndex == 0 && m < sizeBefore);
   if (!atAnEnd) {
     const int under = CardUnderPointer(t, m, pointerX);
@@ -103,7 +131,7 @@ TablePoint MemoryCardPointer(const TTableState& t, int slot) {
 }  // namespace
 
 bool TakesKeyboardPlay(const Game& g) {
-  return IsCardGame(g.kind()) || IsMemoryGrid(g);
+  return IsCardGame(g.kind()) || IsHearts(g) || IsMemoryGrid(g);
 }
 
 TablePoint HandCardPointer(const TTableState& t, int index) {

@@ -22,6 +22,13 @@ void NewGame(Game& g) {
 }
 
 void DealScheduledGame(Game& g) {
+  // In a network game the session deals the next round (or waits for it).
+  if (g.NetworkGame()) {
+    if (!g.newGameDue) return;
+    g.newGameDue = false;
+    g.out->NetRoundEnded();
+    return;
+  }
   // The opening of the new deal may itself end a game (the computer sheds
   // everything at once in a tiny pack): deal until a game is under way.
   while (g.newGameDue) NewGame(g);

@@ -150,7 +150,7 @@ void TakeStoredOptions(Game& g) {
   // Memory keeps its running score in the wins counter of its kind.
   TResult* memory = IsMemory(g.kind()) ? &t.Stats.at(static_cast<std::size_t>(t.VidG)) : nullptr;
   const int32_t score = memory != nullptr ? memory->Wins : 0;
-  LoadSettings(g);
+  RereadSettings(g);
   if (memory != nullptr) {
     memory->Wins = score;
     g.out->UpdateStatusBar();

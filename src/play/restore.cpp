@@ -3,7 +3,10 @@
 #include "commentary/comment.h"
 #include "core/hand_order.h"
 #include "core/new_game.h"
+#include "games/czech_durak.h"
 #include "games/eights.h"
+#include "games/hearts.h"
+#include "games/hearts_rules.h"
 #include "games/nine.h"
 #include "games/suit_order.h"
 #include "persistence/settings.h"
@@ -30,6 +33,9 @@ void PutBackFields(TTableState& t, const SaveRecord& r) {
   t.FirstDiscardDone = r.FirstDiscardDone;
   t.CardGrid = r.Cards;
   t.Opened = r.Opened;
+  // The cards chosen for passing in Hearts are not kept with a table: they
+  // are chosen anew, and none stands raised.
+  t.PassSlots = {-1, -1, -1};
 }
 
 void RecountForKind(Game& g) {
@@ -41,6 +47,8 @@ void RecountForKind(Game& g) {
     t.RowCount[0] = OrderRow(g, 0);
   } else if (IsCardGame(k)) {
     CountRows(g);
+  } else if (k == Kind::Hearts) {
+    CloseUpHands(t);  // the hands as they lie; the trick and the taken cards stay
   } else if (!IsMemory(k)) {
     t.Picked = 0;
     t.HitRow = -1;
@@ -81,8 +89,15 @@ std::optional<TablePoint> TakeInRecord(Game& g, const SaveRecord& record) {
   Comment(g, record.CommentId, record.ButtonCaptionId);
   // Whether the suit buttons and the Move button take a press is not kept
   // with a table; it follows from the table.
+  if (g.kind() == Kind::CzechDurak) EnableSuitOrder(g, CzechSuitOrderOpen(g));
   if (g.kind() == Kind::Eights) EnableSuitOrder(g, EightsSuitOrderOpen(g));
   if (g.kind() == Kind::Nine) RefreshNineMoveButton(g);
+  // Hearts shows its Move button by the caption just taken back; the cards
+  // to pass are chosen again before the button takes a press.
+  if (g.kind() == Kind::Hearts) {
+    g.out->ShowTableControls();
+    if (HeartsChoosing(g)) g.out->EnableMoveButton(false);
+  }
   if (t.HitIndex == -1 || t.VidG > 7 || t.HitIndex >= t.RowCount[1]) return std::nullopt;
   return HandCardPointer(t, t.HitIndex);
 }

@@ -1,6 +1,7 @@
 #include "play/save_restore.h"
 
 #include "core/game_message.h"
+#include "play/menu_commands.h"
 #include "play/restore.h"
 #include "play/saved_table_checks.h"
 
@@ -62,19 +63,20 @@ void SaveUndo(Game& g) {
 }
 
 bool SaveCommandsAllowed(const Game& g) {
-  return g.t.GuessMode == 0 && !g.NetworkGame();
+  return CommandMayRun(g, TableCommand::Undo) && CommandMayRun(g, TableCommand::SaveGame) &&
+         CommandMayRun(g, TableCommand::RestoreGame);
 }
 
 RestoreOutcome UndoMove(Game& g) {
-  if (!SaveCommandsAllowed(g)) return {};
+  if (!CommandMayRun(g, TableCommand::Undo)) return {};
   return RestoreGame(g, kUndoSlot);
 }
 
 void SaveGameCommand(Game& g) {
-  if (SaveCommandsAllowed(g)) SaveGame(g, kSavedGameSlot);
+  if (CommandMayRun(g, TableCommand::SaveGame)) SaveGame(g, kSavedGameSlot);
 }
 
 RestoreOutcome RestoreGameCommand(Game& g) {
-  if (!SaveCommandsAllowed(g)) return {};
+  if (!CommandMayRun(g, TableCommand::RestoreGame)) return {};
   return RestoreGame(g, kSavedGameSlot);
 }

@@ -3,6 +3,8 @@
 #include <array>
 
 #include "core/game.h"
+#include "games/hearts_rules.h"
+#include "games/hearts_scoring.h"
 
 namespace {
 
@@ -45,8 +47,30 @@ std::string CheckCards(const SaveRecord& r, const Edition& e) {
   return {};
 }
 
+// Hearts: thirteen places to a hand, the trick laid from its leader on,
+// the taken cards in rows 5 to 8, totals a game can reach.
+std::string CheckHeartsTable(const SaveRecord& r) {
+  if (r.CoverIndex > 3) return "no Hearts seat leads";
+  if (!HeartsScoresPlausible(r.CzechPointsPlayer, r.CzechPointsComputer))
+    return "Hearts totals no game can reach";
+  for (int row = 0; row < kRows; ++row) {
+    const int places = row < kHeartsSeats ? kHeartsHandSize : row <= 8 ? kSlots : 0;
+    for (int s = places; s < kSlots; ++s)
+      if (r.Cards[row][s].Present == 1)
+        return "a Hearts card out of its places in row " + std::to_string(row);
+  }
+  const int onTrick = PresentIn(r, kHeartsTrickRow);
+  if (onTrick >= kHeartsSeats) return "a whole trick left on the table";
+  for (int k = 0; k < kHeartsSeats; ++k) {
+    const bool laid = r.Cards[kHeartsTrickRow][(r.CoverIndex + k) % kHeartsSeats].Present == 1;
+    if (laid != (k < onTrick)) return "the trick is not laid from its leader on";
+  }
+  return {};
+}
+
 std::string CheckTurnValues(const SaveRecord& r, const Edition& e) {
   const Kind k = e.KindOf(r.VidG);
+  if (k == Kind::Hearts) return CheckHeartsTable(r);
   // The next card to cover, or the next free place of the trick, lies
   // within the trick.
   if (IsDurak(k) && r.CoverIndex > PresentIn(r, 2)) return "CoverIndex lies beyond the trick";

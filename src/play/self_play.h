@@ -36,3 +36,10 @@ bool SelfPlaySupported(Kind kind);
 // every action one second after the previous one, so every deal differs and
 // a seed replays exactly.
 SelfPlayReport RunSelfPlay(Game& g, FixedClock& clock, const SelfPlayConfig& config);
+
+// Whether the table as it lies now is a table of its game: what a save of it
+// would hold passes the checks a restore makes, and the game's own rules of
+// the table hold (for the games that have them). Empty when it is whole,
+// else what is wrong. The soak and the window's monkey test ask it after
+// every event.
+std::string TableProblem(Game& g);

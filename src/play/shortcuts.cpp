@@ -3,6 +3,7 @@
 #include "commentary/comment.h"
 #include "core/hand_order.h"
 #include "core/new_game.h"
+#include "games/hearts.h"
 #include "persistence/settings.h"
 #include "play/game_switch.h"
 #include "play/new_game.h"
@@ -118,7 +119,7 @@ KeyResponse KeyboardShortcut(Game& g, ShortcutKey key, const KeyContext& context
       break;
   }
   r.consumed = false;
-  if (IsCardGame(g.kind())) {
+  if (IsCardGame(g.kind()) || g.kind() == Kind::Hearts) {
     r.play = PlayCardGameByKey(g, key, context, r.consumed);
   } else if (TakesKeyboardPlay(g)) {
     r.play = PlayMemoryByKey(g, key, r.consumed);
@@ -151,12 +152,12 @@ void ToggleAnimation(Game& g) {
 
 void ToggleNumberOrPercent(Game& g) {
   WriteSetting(g, "NumberOrPercent", Flipped(g.t.Options.NumberOrPercent));
-  LoadSettings(g);
+  RereadSettings(g);
 }
 
 void ToggleStatSeparate(Game& g) {
   WriteSetting(g, "StatSeparate", Flipped(g.t.Options.StatSeparate));
-  LoadSettings(g);
+  RereadSettings(g);
 }
 
 void ToggleTrumpsSide(Game& g) {
@@ -172,6 +173,9 @@ void ToggleSuitOrder(Game& g) {
 }
 
 void NewGameCommand(Game& g) {
+  // A new game of Hearts starts again from 0 points; its next hands come
+  // by themselves.
+  if (g.kind() == Kind::Hearts) ResetHeartsGame(g);
   if (g.program.NetRole == -1) {
     NewGame(g);
   } else if (g.program.NetRole == 1) {

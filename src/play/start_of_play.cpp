@@ -2,18 +2,10 @@
 
 #include "commentary/comment.h"
 #include "durak/durak_start.h"
+#include "games/czech_durak.h"
 #include "games/eights.h"
+#include "games/hearts.h"
 #include "games/nine.h"
-
-namespace {
-
-void StartHearts(Game& g) {
-  Comment(g, -1, kCaptionDropCards);
-  g.out->ShowTableControls();
-  g.out->RepaintTable(true);
-}
-
-}  // namespace
 
 void DealAndStart(Game& g) {
   // The last game's remark and Move-button caption do not carry over: a game
@@ -24,13 +16,13 @@ void DealAndStart(Game& g) {
   g.t.Dealing = 0;
   const Kind k = g.kind();
   if (k == Kind::Hearts) {
-    StartHearts(g);
+    StartHeartsPlay(g);
     return;
   }
   if (!IsCardGame(k)) return;  // patience games and Memory start with the next click
   g.out->ShowTableControls();
   if (IsDurak(k)) StartDurakPlay(g);
+  if (k == Kind::CzechDurak) StartCzechPlay(g);
   if (k == Kind::Eights) StartEightsPlay(g);
   if (k == Kind::Nine) StartNinePlay(g);
-  // Czech durak opens play in its own rules.
 }

@@ -220,8 +220,11 @@ void LayoutHearts(CardPlacer& p, const WindowGeometry& w) {
   }
   p.Place(4, 0, p.X(0, 0) + 96, p.Y(0, 0) - 100);
   p.Place(4, 1, p.X(1, 0) + 81, p.Y(1, 0) + 96);
-  p.Place(4, 2, p.X(2, 0) + 96, p.Y(2, 0) + 196);
+  // The top hand's card lies above the player's, just clear of it, not on it.
+  p.Place(4, 2, p.X(2, 0) + 96, p.Y(2, 0) + 101);
   p.Place(4, 3, p.X(3, 0) - 152, p.Y(3, 0) + 96);
+  // The cards a hand has taken go to the middle of that hand.
+  for (int seat = 0; seat <= 3; ++seat) p.PlaceRow(5 + seat, p.X(seat, 6), p.Y(seat, 6));
   // An entry outside the row names no card and is skipped rather than
   // written outside the grid; a slot named twice is still raised only once.
   std::bitset<kSlots> raised;

@@ -8,12 +8,16 @@
 
 namespace {
 
-constexpr QEventLoop::ProcessEventsFlags kNoInput = QEventLoop::ExcludeUserInputEvents;
 // Waits are cut into slices this long so that paint and timer events are
 // never kept waiting for long.
 constexpr qint64 kSliceMs = 4;
 
 }  // namespace
+
+void AnimationClock::LetEventsThrough() {
+  const DiscardingInput discarding(discarder_);
+  QCoreApplication::processEvents();
+}
 
 void AnimationClock::Present() {
   if (dirty_.isEmpty()) return;
@@ -22,15 +26,16 @@ void AnimationClock::Present() {
 }
 
 void AnimationClock::Pause(int milliseconds) {
+  const DiscardingInput discarding(discarder_);
   Present();
   if (observer_) observer_();
-  QCoreApplication::processEvents(kNoInput);
+  LetEventsThrough();
   const qint64 wait = static_cast<qint64>(std::max(0, milliseconds) * scale_);
   if (wait <= 0) return;
   QElapsedTimer timer;
   timer.start();
   for (qint64 left = wait; left > 0; left = wait - timer.elapsed()) {
     QThread::usleep(static_cast<unsigned long>(std::min(left, kSliceMs) * 1000));
-    QCoreApplication::processEvents(kNoInput);
+    LetEventsThrough();
   }
 }

@@ -1,13 +1,15 @@
 // The pauses of the animations. An animation runs inside the event that
 // started it, but the window must keep painting meanwhile: a pause first
 // shows what has been drawn since the last one, then waits with the event
-// loop running for everything except the player's input, which waits for
-// the animation to end (as the game expects: nothing is played halfway
-// through a flight).
+// loop running. The player's input that arrives meanwhile is dropped, not
+// kept for later: a burst of clicks while the cards fly would otherwise be
+// played against the table the flight leaves behind.
 #pragma once
 
 #include <QRect>
 #include <functional>
+
+#include "ui/input_discarder.h"
 
 class QWidget;
 
@@ -40,8 +42,12 @@ class AnimationClock {
   void SetFrameObserver(std::function<void()> observer) { observer_ = std::move(observer); }
 
  private:
+  // Lets pending events through, the player's input only to be dropped.
+  void LetEventsThrough();
+
   std::function<void()> observer_;
   QWidget& view_;
+  InputDiscarder discarder_;
   QRect dirty_;
   double scale_ = 1.0;
 };

@@ -1,6 +1,10 @@
 #include "ui/help_window.h"
 
+#include <QDesktopServices>
 #include <QFile>
+#include <QKeySequence>
+#include <QMessageBox>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -21,27 +25,44 @@ QString NotAvailablePage(int lang) {
 
 }  // namespace
 
+const char* const kOnMoneyPage = "0_online.htm";
+
+QString HelpPagePath(int lang, const QString& file) {
+  return (lang == 1 ? QStringLiteral(":/help/en/") : QStringLiteral(":/help/ru/")) + file;
+}
+
 QString HelpContentsPath(int lang) {
-  return lang == 1 ? QStringLiteral(":/help/en/index.html")
-                   : QStringLiteral(":/help/ru/index.html");
+  return HelpPagePath(lang, QStringLiteral("index.html"));
 }
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName("HelpWindow");
   browser_ = new QTextBrowser(this);
   browser_->setObjectName("HelpBrowser");
-  // Pages of the project's site open in the browser; the help's own links
-  // stay here.
-  browser_->setOpenExternalLinks(true);
+  browser_->setOpenLinks(false);
+  connect(browser_, &QTextBrowser::anchorClicked, this, &HelpWindow::FollowLink);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(browser_);
   resize(kWidth, kHeight);
+  // Put away from the keyboard as any window of the desktop: Escape, or
+  // every key the platform has for closing a window (Ctrl+W, Ctrl+F4 ...).
+  const auto closeOn = [this](QShortcut* shortcut) {
+    shortcut->setContext(Qt::WindowShortcut);
+    connect(shortcut, &QShortcut::activated, this, &QWidget::close);
+  };
+  closeOn(new QShortcut(QKeySequence(Qt::Key_Escape), this));
+  closeOn(new QShortcut(QKeySequence::Close, this));
 }
 
 void HelpWindow::ShowContents(int lang) {
+  ShowPage(lang, QStringLiteral("index.html"));
+}
+
+void HelpWindow::ShowPage(int lang, const QString& file) {
+  lang_ = lang;
   setWindowTitle(Title(lang));
-  const QString path = HelpContentsPath(lang);
+  const QString path = HelpPagePath(lang, file);
   if (QFile::exists(path)) {
     page_ = QUrl(QStringLiteral("qrc") + path);
     browser_->setSource(page_);
@@ -56,4 +77,18 @@ void HelpWindow::ShowContents(int lang) {
 
 QUrl HelpWindow::Page() const {
   return page_;
+}
+
+void HelpWindow::FollowLink(const QUrl& link) {
+  const QUrl target = browser_->source().resolved(link);
+  if (target.scheme() == QLatin1String("qrc") || target.isRelative()) {
+    browser_->setSource(target);
+    return;
+  }
+  if (QDesktopServices::openUrl(target)) return;
+  const QString address = target.toDisplayString();
+  QMessageBox::information(
+      this, Title(lang_),
+      lang_ == 1 ? QStringLiteral("No web browser could be started to open %1.").arg(address)
+                 : QStringLiteral("Не удалось запустить браузер, чтобы открыть %1.").arg(address));
 }

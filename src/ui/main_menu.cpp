@@ -3,7 +3,9 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
-#include <QStackedWidget>
+#include <QResizeEvent>
+#include <QStyle>
+#include <QStyleOptionMenuItem>
 #include <string_view>
 #include <utility>
 
@@ -172,11 +174,64 @@ QMenu* NewMenu(QWidget* parent, const ItemText& text, int lang) {
   return menu;
 }
 
+// The line each item stands on: the items in bar order, a new line whenever
+// the next one would not fit in `room` pixels (an item wider than a line
+// still gets a line of its own).
+std::vector<int> LinesOfItems(const std::vector<int>& widths, int spacing, int room) {
+  std::vector<int> lines;
+  int line = 0;
+  int used = 0;
+  for (const int w : widths) {
+    const int needed = used == 0 ? w : used + spacing + w;
+    if (used > 0 && needed > room) {
+      ++line;
+      used = w;
+    } else {
+      used = needed;
+    }
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+int LineCount(const std::vector<int>& lines) {
+  return lines.empty() ? 1 : lines.back() + 1;
+}
+
 }  // namespace
+
+// The window's menu widget: the bar of the shown language on as many lines
+// as the width needs. The main window asks it for its height at each width,
+// so the table below always starts under the last line.
+class MenuHolder final : public QWidget {
+ public:
+  MenuHolder(std::function<int(int)> heightFor, std::function<void(int)> arrange, QWidget* parent)
+      : QWidget(parent), heightFor_(std::move(heightFor)), arrange_(std::move(arrange)) {
+    // Free to shrink down to one line: the height at a width comes from
+    // heightForWidth, never from the width the bar had before.
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+  }
+
+  bool hasHeightForWidth() const override { return true; }
+  int heightForWidth(int width) const override { return heightFor_(width); }
+  QSize sizeHint() const override { return {width(), heightFor_(width())}; }
+  QSize minimumSizeHint() const override { return {0, heightFor_(QWIDGETSIZE_MAX)}; }
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override {
+    QWidget::resizeEvent(event);
+    arrange_(event->size().width());
+  }
+
+ private:
+  std::function<int(int)> heightFor_;
+  std::function<void(int)> arrange_;
+};
 
 MainMenus::MainMenus(const Edition& edition, MenuHandlers handlers, QWidget* parent)
     : QObject(parent), edition_(edition), handlers_(std::move(handlers)) {
-  holder_ = new QStackedWidget(parent);
+  holder_ = new MenuHolder([this](int width) { return HeightFor(width); },
+                           [this](int width) { Arrange(width); }, parent);
   holder_->setObjectName("MainMenuHolder");
   for (int lang = 0; lang < kLanguages; ++lang) Build(lang);
   Attach(0);
@@ -190,25 +245,132 @@ QMenuBar* MainMenus::Bar(int lang) const {
   return menus_[lang == 1 ? 1 : 0].bar;
 }
 
+const std::vector<QAction*>& MainMenus::TopLevelItems(int lang) const {
+  return menus_[lang == 1 ? 1 : 0].items;
+}
+
 void MainMenus::Attach(int lang) {
   attached_ = lang == 1 ? 1 : 0;
   // Only the shown bar is visible, so only its shortcuts are live.
-  holder_->setCurrentWidget(menus_[attached_].bar);
+  menus_[1 - attached_].lines->hide();
+  menus_[attached_].lines->show();
+  Arrange(holder_->width());
+  // The other language may need another number of lines.
+  holder_->updateGeometry();
 }
+
+namespace {
+
+QString BarName(int lang) {
+  return QString::fromLatin1(lang == 1 ? "MainMenu1" : "MainMenu");
+}
+
+QMenuBar* NewBar(QWidget* parent, const QString& name) {
+  auto* bar = new QMenuBar(parent);
+  bar->setObjectName(name);
+  // Two bars in one window: a global (desktop) menu would show both.
+  bar->setNativeMenuBar(false);
+  return bar;
+}
+
+}  // namespace
 
 void MainMenus::Build(int lang) {
   LanguageMenu& menu = menus_[lang];
-  menu.bar = new QMenuBar(holder_);
-  menu.bar->setObjectName(lang == 1 ? "MainMenu1" : "MainMenu");
-  // Two bars in one window: a global (desktop) menu would show both.
-  menu.bar->setNativeMenuBar(false);
-  holder_->addWidget(menu.bar);
+  menu.lines = new QWidget(holder_);
+  menu.lines->hide();
+  menu.bar = NewBar(menu.lines, BarName(lang));
 
   menu.bar->addMenu(AddGameMenu(menu, lang));
   AddCommand(menu, menu.bar, lang, MenuCommand::Network);
   menu.bar->addMenu(AddHelpMenu(menu, lang));
   AddKindMenus(menu, lang);
   AddCommand(menu, menu.bar, lang, MenuCommand::OnMoney);
+  const QList<QAction*> items = menu.bar->actions();
+  menu.items.assign(items.begin(), items.end());
+  menu.lineOf.assign(menu.items.size(), 0);
+}
+
+std::vector<int> MainMenus::ItemWidths(const LanguageMenu& menu) const {
+  // As QMenuBar measures its items: the text without its mnemonic marks,
+  // grown by the style's item margins.
+  const QMenuBar* bar = menu.bar;
+  const QFontMetrics metrics = bar->fontMetrics();
+  std::vector<int> widths;
+  for (const QAction* item : menu.items) {
+    const QString text = item->text();
+    int width = metrics.horizontalAdvance(text);
+    width -= static_cast<int>(text.count(u'&')) * metrics.horizontalAdvance(u'&');
+    width += static_cast<int>(text.count(QStringLiteral("&&"))) * metrics.horizontalAdvance(u'&');
+    QStyleOptionMenuItem option;
+    option.initFrom(bar);
+    option.menuItemType = QStyleOptionMenuItem::Normal;
+    option.text = text;
+    option.fontMetrics = metrics;
+    const QSize size = bar->style()->sizeFromContents(QStyle::CT_MenuBarItem, &option,
+                                                      QSize(width, metrics.height()), bar);
+    widths.push_back(size.width());
+  }
+  return widths;
+}
+
+// What a line leaves for its items: the bar's frame and margins on both
+// sides and the gap before the first item, with two pixels to spare.
+int MainMenus::LineRoom(const LanguageMenu& menu, int width) const {
+  const QStyle* style = menu.bar->style();
+  const int frame = style->pixelMetric(QStyle::PM_MenuBarPanelWidth, nullptr, menu.bar);
+  const int margin = style->pixelMetric(QStyle::PM_MenuBarHMargin, nullptr, menu.bar);
+  const int spacing = style->pixelMetric(QStyle::PM_MenuBarItemSpacing, nullptr, menu.bar);
+  return width - 2 * (frame + margin) - spacing - 2;
+}
+
+int MainMenus::LinesFor(int width) const {
+  const LanguageMenu& menu = menus_[attached_];
+  const int spacing =
+      menu.bar->style()->pixelMetric(QStyle::PM_MenuBarItemSpacing, nullptr, menu.bar);
+  return LineCount(LinesOfItems(ItemWidths(menu), spacing, LineRoom(menu, width)));
+}
+
+int MainMenus::HeightFor(int width) const {
+  return LinesFor(width) * menus_[attached_].bar->sizeHint().height();
+}
+
+QMenuBar* MainMenus::LineBar(LanguageMenu& menu, int line, int lang) {
+  if (line == 0) return menu.bar;
+  while (static_cast<int>(menu.more.size()) < line) {
+    const int number = static_cast<int>(menu.more.size()) + 2;
+    menu.more.push_back(NewBar(menu.lines, BarName(lang) + QStringLiteral("_%1").arg(number)));
+  }
+  return menu.more[line - 1];
+}
+
+void MainMenus::Arrange(int width) {
+  if (width <= 0) return;
+  const int lang = attached_;
+  LanguageMenu& menu = menus_[lang];
+  const int spacing =
+      menu.bar->style()->pixelMetric(QStyle::PM_MenuBarItemSpacing, nullptr, menu.bar);
+  const std::vector<int> lines = LinesOfItems(ItemWidths(menu), spacing, LineRoom(menu, width));
+  const int count = LineCount(lines);
+  if (lines != menu.lineOf) {
+    // Take every item off the lines it stood on, then put each on its own,
+    // in bar order. The items themselves stay with the first line.
+    for (size_t i = 0; i < menu.items.size(); ++i) {
+      LineBar(menu, menu.lineOf[i], lang)->removeAction(menu.items[i]);
+    }
+    for (size_t i = 0; i < menu.items.size(); ++i) {
+      LineBar(menu, lines[i], lang)->addAction(menu.items[i]);
+    }
+    menu.lineOf = lines;
+  }
+  const int lineHeight = menu.bar->sizeHint().height();
+  menu.lines->setGeometry(0, 0, width, count * lineHeight);
+  for (int line = 0; line < count; ++line) {
+    QMenuBar* bar = LineBar(menu, line, lang);
+    bar->setGeometry(0, line * lineHeight, width, lineHeight);
+    bar->show();
+  }
+  for (size_t extra = count - 1; extra < menu.more.size(); ++extra) menu.more[extra]->hide();
 }
 
 QMenu* MainMenus::AddGameMenu(LanguageMenu& menu, int lang) {

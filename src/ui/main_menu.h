@@ -3,11 +3,18 @@
 // the current language is shown, so a change of language rebuilds nothing.
 // Every QAction and QMenu carries the item's name as its objectName
 // ("MNewGame", "MMSimple_s", "MMSimple1_s" ...).
+//
+// A bar too long for the window wraps onto further lines, as the menus of
+// the program's first platform did: every game menu stays in sight at the
+// smallest window instead of behind an overflow arrow. The first line is
+// the QMenuBar named MainMenu (MainMenu1), which owns every item; the
+// following lines are bars named MainMenu_2, MainMenu_3 ... (MainMenu1_2 ...).
 #pragma once
 
 #include <QObject>
 #include <array>
 #include <functional>
+#include <vector>
 
 #include "core/edition.h"
 #include "play/game_switch.h"
@@ -15,8 +22,8 @@
 class QAction;
 class QMenu;
 class QMenuBar;
-class QStackedWidget;
 class QWidget;
+class MenuHolder;
 
 // The commands of the menus other than the games.
 enum class MenuCommand {
@@ -48,7 +55,13 @@ class MainMenus final : public QObject {
 
   // The widget that holds both menu bars; the window's menu widget.
   QWidget* Holder() const;
+  // The first line of a language's bar, which owns all its items.
   QMenuBar* Bar(int lang) const;
+  // The top-level items of a language's bar in bar order, whatever line
+  // each stands on.
+  const std::vector<QAction*>& TopLevelItems(int lang) const;
+  // How many lines the shown bar takes in a window this wide.
+  int LinesFor(int width) const;
   // Shows MainMenu (0) or MainMenu1 (1).
   void Attach(int lang);
   int Attached() const { return attached_; }
@@ -57,12 +70,24 @@ class MainMenus final : public QObject {
 
  private:
   struct LanguageMenu {
-    QMenuBar* bar = nullptr;
+    QWidget* lines = nullptr;     // the bar's lines, one under the other
+    QMenuBar* bar = nullptr;      // the first line
+    std::vector<QMenuBar*> more;  // the second line and after, made when needed
+    std::vector<QAction*> items;  // the top-level items in bar order
+    std::vector<int> lineOf;      // the line each item stands on now
     std::array<QAction*, kMaxCatalogueItems> games{};
     std::array<QAction*, static_cast<int>(MenuCommand::OnMoney) + 1> commands{};
   };
 
   void Build(int lang);
+  // Widths of the top-level items as a bar lays them out, with the room a
+  // line needs besides.
+  std::vector<int> ItemWidths(const LanguageMenu& menu) const;
+  int LineRoom(const LanguageMenu& menu, int width) const;
+  // Puts every item of the shown bar on its line for this width.
+  void Arrange(int width);
+  int HeightFor(int width) const;
+  QMenuBar* LineBar(LanguageMenu& menu, int line, int lang);
   QMenu* AddGameMenu(LanguageMenu& menu, int lang);
   QMenu* AddHelpMenu(LanguageMenu& menu, int lang);
   void AddKindMenus(LanguageMenu& menu, int lang);
@@ -73,7 +98,7 @@ class MainMenus final : public QObject {
 
   const Edition& edition_;
   MenuHandlers handlers_;
-  QStackedWidget* holder_ = nullptr;
+  MenuHolder* holder_ = nullptr;
   std::array<LanguageMenu, 2> menus_;
   int attached_ = 0;
 };

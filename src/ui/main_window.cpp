@@ -14,9 +14,11 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <utility>
 
 #include "commentary/comment.h"
 #include "commentary/status_bar.h"
+#include "core/callouts.h"
 #include "core/new_game.h"
 #include "persistence/settings.h"
 #include "persistence/settings_schema.h"
@@ -69,8 +71,9 @@ TForm1::TForm1(const Edition& edition, const StartOptions& options, QWidget* par
   setWindowTitle(QStringLiteral("Дурак"));
 
   store_ = std::make_unique<QtSettingsStore>(edition);
+  if (options_.leaveFilesAlone) store_->KeepWritesInMemory();
   game_.store = store_.get();
-  game_.saveFile = &saveFile_;
+  game_.saveFile = options_.leaveFilesAlone ? nullptr : &saveFile_;
   ApplyFirstStartValues(game_);
   art_ = std::make_unique<Artwork>(devicePixelRatioF());
   sound_ = std::make_unique<SoundPlayer>();
@@ -112,6 +115,10 @@ void TForm1::CreateControls() {
   Label1->hide();
   LabelPack = new QLabel(table_);
   LabelPack->setObjectName("LabelPack");
+  QFont packFont = font();
+  packFont.setBold(true);
+  packFont.setPixelSize(16);
+  LabelPack->setFont(packFont);
   LabelPack->setAttribute(Qt::WA_TransparentForMouseEvents);
   LabelPack->hide();
 
@@ -143,6 +150,7 @@ void TForm1::CreateControls() {
   pointsLayout->setContentsMargins(4, 2, 4, 2);
   for (QLabel* label : {PointsLabel, CompLabel, PlayLabel}) pointsLayout->addWidget(label);
   PointsPanel->hide();
+  FitPanelsToTheirCaptions();
 
   StatusBar1 = new QStatusBar(this);
   StatusBar1->setObjectName("StatusBar1");
@@ -171,6 +179,29 @@ void TForm1::CreateControls() {
   statusPanels_[2]->setText(QStringLiteral(" 00:00:00"));
   connect(clockTimer, &QTimer::timeout, this, [this, start] { TickClock(game_, start); });
   clockTimer->start(1000);
+}
+
+// The suit-order and points panels keep one size in both languages, wide
+// enough for the longer caption of each label (with three-digit points).
+void TForm1::FitPanelsToTheirCaptions() {
+  constexpr int kLargestPoints = 999;
+  constexpr int kMargins = 16;  // the frame and the layout's margins
+  int trumpText = 0;
+  int pointsText = 0;
+  for (const int lang : {0, 1}) {
+    const PanelCaptions c = PanelCaptionsIn(lang, kLargestPoints, kLargestPoints);
+    trumpText =
+        std::max(trumpText,
+                 TrumpLabel->fontMetrics().horizontalAdvance(QString::fromStdString(c.trumpLabel)));
+    for (const auto& [label, text] :
+         {std::pair{PointsLabel, c.pointsLabel}, std::pair{CompLabel, c.compLabel},
+          std::pair{PlayLabel, c.playLabel}}) {
+      pointsText = std::max(pointsText,
+                            label->fontMetrics().horizontalAdvance(QString::fromStdString(text)));
+    }
+  }
+  TrumpPanel->setFixedWidth(std::max(TrumpPanel->width(), trumpText + kMargins));
+  PointsPanel->setFixedWidth(std::max(PointsPanel->width(), pointsText + kMargins));
 }
 
 void TForm1::ApplyStartOptions() {

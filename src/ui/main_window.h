@@ -83,6 +83,7 @@ class TForm1 : public QMainWindow {
   friend class WindowShell;
 
   void CreateControls();
+  void FitPanelsToTheirCaptions();
   void ApplyStartOptions();
   void SizeWindowBySettings();
   void InitialiseTurnState();

@@ -19,6 +19,7 @@ QtSettingsStore::QtSettingsStore(const Edition& edition)
                 KeyName(edition.settingsKey)) {}
 
 bool QtSettingsStore::KeyExists() const {
+  if (!written_.isEmpty()) return true;
   for (const SettingEntry& entry : SettingsSchema()) {
     if (settings_.contains(KeyName(entry.name))) return true;
   }
@@ -31,12 +32,19 @@ bool QtSettingsStore::KeyExists() const {
 }
 
 std::optional<int32_t> QtSettingsStore::Read(std::string_view name) const {
+  if (const auto kept = written_.constFind(KeyName(name)); kept != written_.constEnd()) {
+    return *kept;
+  }
   const QVariant value = settings_.value(KeyName(name));
   if (!value.isValid()) return std::nullopt;
   return ParseStoredInteger(value.toString());
 }
 
 void QtSettingsStore::Write(std::string_view name, int32_t value) {
+  if (inMemory_) {
+    written_.insert(KeyName(name), value);
+    return;
+  }
   settings_.setValue(KeyName(name), value);
 }
 

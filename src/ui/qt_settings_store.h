@@ -3,6 +3,7 @@
 // 2.84 program). Every value is a plain integer under its value name.
 #pragma once
 
+#include <QHash>
 #include <QSettings>
 
 #include "core/edition.h"
@@ -24,9 +25,16 @@ class QtSettingsStore final : public ISettingsStore {
 
   QString FileName() const { return settings_.fileName(); }
 
+  // From now on nothing reaches the file: what is written is kept for this
+  // run only (a screenshot run reads the player's settings and leaves them
+  // as they were).
+  void KeepWritesInMemory() { inMemory_ = true; }
+
  private:
   const Edition& edition_;
   QSettings settings_;
+  bool inMemory_ = false;
+  QHash<QString, int32_t> written_;
 };
 
 // Strict reading of a stored integer: optional sign and decimal digits only.

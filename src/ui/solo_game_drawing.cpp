@@ -319,7 +319,8 @@ void DrawStreet(TableCanvas& c) {
 }
 
 // Hearts: the player's hand (row 0) face up at the bottom, the other three
-// hands face down.
+// hands face down, and the trick in the middle, each card in front of the
+// hand that played it, laid from the leader on so the last card lies on top.
 void DrawHearts(TableCanvas& c) {
   const TTableState& t = c.table();
   for (int r = 0; r <= 3; ++r) {
@@ -331,6 +332,11 @@ void DrawHearts(TableCanvas& c) {
         c.DrawBackAtPlace(r, s);
       }
     }
+  }
+  const int leader = t.CoverIndex >= 0 && t.CoverIndex <= 3 ? t.CoverIndex : 0;
+  for (int k = 0; k <= 3; ++k) {
+    const int seat = (leader + k) % 4;
+    if (t.IsPresent(4, seat)) c.DrawFaceAtPlace(4, seat);
   }
 }
 

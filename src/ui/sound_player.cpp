@@ -12,6 +12,13 @@
 #include <QUrl>
 #include <algorithm>
 
+#include "ui/input_discarder.h"
+
+// Where an installed program's data folder lies, seen from the program.
+#ifndef KALVENAR_DATA_FROM_PROGRAM
+#define KALVENAR_DATA_FROM_PROGRAM "../share/kalvenar"
+#endif
+
 namespace {
 
 // A synchronous sound never holds the program longer than its own length
@@ -30,11 +37,17 @@ SoundPlayer::SoundPlayer(QObject* parent) : QObject(parent) {}
 
 SoundPlayer::~SoundPlayer() = default;
 
+QStringList SoundPlayer::SearchFolders() {
+  const QString program = QCoreApplication::applicationDirPath();
+  return {program, QDir::cleanPath(program + QStringLiteral("/" KALVENAR_DATA_FROM_PROGRAM)),
+          QDir::currentPath()};
+}
+
 QString SoundPlayer::Locate(const QString& relative) {
-  const QFileInfo here(QDir::current(), relative);
-  if (here.isFile()) return here.absoluteFilePath();
-  const QFileInfo beside(QDir(QCoreApplication::applicationDirPath()), relative);
-  if (beside.isFile()) return beside.absoluteFilePath();
+  for (const QString& folder : SearchFolders()) {
+    const QFileInfo file(QDir(folder), relative);
+    if (file.isFile()) return file.absoluteFilePath();
+  }
   return {};
 }
 
@@ -108,8 +121,12 @@ void SoundPlayer::PlayToTheEnd(const QString& file, int durationMs) {
   effect.play();
   if (done) return;
   timeout.start(std::min(durationMs + kWaitMarginMs, kLongestWaitMs));
-  // The player's clicks and keys wait until the voice has spoken; painting,
-  // the clock and the network go on.
-  loop.exec(QEventLoop::ExcludeUserInputEvents);
+  // Painting, the clock and the network go on while the sound plays; the
+  // player's clicks and keys meanwhile are dropped, as while cards fly.
+  InputDiscarder discarder;
+  {
+    const DiscardingInput discarding(discarder);
+    loop.exec();
+  }
   effect.stop();
 }

@@ -1,12 +1,14 @@
 // Plays the program's WAV files: asynchronously (a new sound replaces one
-// still playing) or to their end. The files are looked up relative to the
-// current directory first, then beside the program. A missing or unreadable
+// still playing) or to their end. The files are looked up beside the
+// program, then in the data folder of an installed program, then in the
+// current directory. A missing or unreadable
 // file, or a machine without an audio output, is silent: the program goes on
 // as if the sound had been played.
 #pragma once
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <string>
 
 class QSoundEffect;
@@ -21,8 +23,11 @@ class SoundPlayer : public QObject {
   // path is relative with forward slashes, e.g. "Voices/skoloda.wav".
   void PlayWav(const std::string& path, bool synchronous);
 
-  // The file of a relative path: in the current directory, else beside the
-  // executable; empty when neither has it.
+  // Where the files are looked for, in order: the program's folder, the
+  // installed data folder (bin/../share/kalvenar), the current directory.
+  static QStringList SearchFolders();
+  // The file of a relative path in the first of those folders that has it;
+  // empty when none has.
   static QString Locate(const QString& relative);
   // The playing time of a PCM WAVE file in milliseconds, -1 when the file is
   // no readable WAVE file.

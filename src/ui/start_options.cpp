@@ -46,6 +46,7 @@ class Parser {
     ParsedStart result;
     StartOptions& o = result.options;
     o.screenshot = true;
+    o.leaveFilesAlone = true;
     std::optional<int64_t> vidg, formg;
     for (i_ = 0; i_ < args_.size() && error_.empty(); ++i_) {
       const std::string& a = args_[i_];

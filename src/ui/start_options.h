@@ -27,6 +27,9 @@ struct StartOptions {
   std::optional<std::pair<int, int>> size;            // window width, height
   std::vector<std::pair<std::string, int32_t>> sets;  // option values for this run
   std::optional<ScreenshotDialog> dialog;             // opened over the table
+  // The run leaves the player's files alone: the settings are read but not
+  // written, and "save.dat" is neither read nor written.
+  bool leaveFilesAlone = false;
 };
 
 struct ParsedStart {

@@ -19,7 +19,7 @@ CardAnimator& WindowCallouts::Animator() {
     animator_ =
         std::make_unique<CardAnimator>(form_.pictures_, *form_.art_, *form_.table_, form_.game_,
                                        [this] { return form_.TrumpPanelRect(); });
-    animator_->SetTalkClearer([this] { ClearTalkArea(); });
+    animator_->SetTalkClearer([this] { ClearTalkForMovingCards(); });
     // The Move button is back as soon as the cards have stopped.
     animator_->SetSettledHandler([this] { RestoreMoveButton(); });
   }
@@ -52,7 +52,7 @@ void WindowCallouts::BlinkCard(int kind, int slot) {
 
 // The comment and the Move button disappear while cards move and come back
 // when the cards have stopped (or with the next comment).
-void WindowCallouts::ClearTalkArea() {
+void WindowCallouts::ClearTalkForMovingCards() {
   if (form_.Label1->isVisible()) {
     commentCleared_ = true;
     form_.Label1->hide();
@@ -64,10 +64,24 @@ void WindowCallouts::ClearTalkArea() {
   button->hide();
 }
 
+// Before a result is announced: the comment and the Move button go, and
+// nothing that moves afterwards (the cards thrown off the table, a blinking
+// guess) brings them back. The next game shows its own controls.
+void WindowCallouts::ClearTalkArea() {
+  form_.Label1->hide();
+  form_.MoveButton->hide();
+  commentCleared_ = false;
+  moveButtonCleared_ = false;
+  talkHeldAway_ = true;
+}
+
 void WindowCallouts::RestoreMoveButton() {
   if (commentCleared_) form_.Label1->show();
   commentCleared_ = false;
-  if (!moveButtonCleared_) return;
+  if (!moveButtonCleared_ || talkHeldAway_) {
+    moveButtonCleared_ = false;
+    return;
+  }
   moveButtonCleared_ = false;
   form_.MoveButton->show();
   if (moveButtonHadFocus_) form_.MoveButton->setFocus();

@@ -32,6 +32,23 @@ void ShowPanelCaptions(const PanelCaptions& captions, QLabel* trump, QLabel* poi
   play->setText(Text(captions.playLabel));
 }
 
+// The game message box at its place over the main window. Its width is
+// known only once Qt has fitted it to its text and its caption (which Qt
+// never cuts), just before it appears: it is placed then.
+class PlacedMessageBox final : public QMessageBox {
+ public:
+  PlacedMessageBox(const GameMessageBox& box, QWidget* parent) : QMessageBox(parent), box_(box) {}
+
+ protected:
+  void showEvent(QShowEvent* event) override {
+    QMessageBox::showEvent(event);
+    move(GameMessageLeft(box_, frameGeometry().width()), box_.top);
+  }
+
+ private:
+  GameMessageBox box_;
+};
+
 int ClockTextWidth(const QLabel& panel) {
   return QFontMetrics(panel.font()).horizontalAdvance(QStringLiteral(" 00:00:00")) + 8;
 }
@@ -43,8 +60,9 @@ void WindowCallouts::RepaintTable(bool show) {
 }
 
 bool WindowCallouts::ShowGameMessage(const GameMessageBox& box) {
+  if (messageObserver_) messageObserver_(box);
   if (unattended_) return true;
-  QMessageBox message(&form_);
+  PlacedMessageBox message(box, &form_);
   message.setWindowTitle(form_.windowTitle());
   message.setText(Text(box.text));
   if (box.question) {
@@ -54,7 +72,6 @@ bool WindowCallouts::ShowGameMessage(const GameMessageBox& box) {
     message.setIcon(QMessageBox::Information);
     message.setStandardButtons(QMessageBox::Ok);
   }
-  message.move(box.left, box.top);
   return message.exec() != QMessageBox::Cancel;
 }
 
@@ -67,6 +84,7 @@ void WindowCallouts::SaveUndo() {
 void WindowCallouts::HideTableControls() {
   moveButtonCleared_ = false;
   commentCleared_ = false;
+  talkHeldAway_ = false;
   form_.Label1->hide();
   form_.LabelPack->hide();
   form_.MoveButton->hide();
@@ -96,6 +114,12 @@ void WindowCallouts::SetHelpFile(const std::string& file) {
 
 void WindowCallouts::AttachMenu(int lang) {
   if (form_.shell_) form_.shell_->AttachMenu(lang);
+}
+
+// The guessing game began or ended: the greyed commands show it at once,
+// and their shortcuts (which only act while their items are enabled) follow.
+void WindowCallouts::RefreshMenuState() {
+  if (form_.shell_) form_.shell_->RefreshMenus();
 }
 
 void WindowCallouts::ShowCurrentComment() {
@@ -182,6 +206,7 @@ void WindowCallouts::ShowClock(const std::string& text) {
 
 void WindowCallouts::ApplyTableControls(const TableControlsView& view) {
   moveButtonCleared_ = false;
+  talkHeldAway_ = false;
   form_.TrumpPanel->setVisible(view.trumpPanelVisible);
   form_.TrumpLabel->setEnabled(view.trumpLabelEnabled);
   form_.PointsPanel->setVisible(view.pointsPanelVisible);

@@ -3,6 +3,7 @@
 // controls.
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "core/callouts.h"
@@ -21,6 +22,11 @@ class WindowCallouts final : public ICallouts {
   void SetUnattended(bool on) { unattended_ = on; }
   // Tests play unattended (no boxes, no sound) but with the cards moving.
   void AnimateWhenUnattended(bool on) { animateUnattended_ = on; }
+  // Called with every game message box as it is about to be shown, shown or
+  // not (tests look at the table behind it).
+  void SetMessageObserver(std::function<void(const GameMessageBox&)> observer) {
+    messageObserver_ = std::move(observer);
+  }
 
   void RepaintTable(bool show) override;
   void Pause(int milliseconds) override;
@@ -43,6 +49,7 @@ class WindowCallouts final : public ICallouts {
   void ProcessPendingEvents() override;
   void CloseMainWindow() override;
   void ClearTalkArea() override;
+  void RefreshMenuState() override;
   void ShowCommentary(const CommentaryView& view) override;
   int CommentaryTextWidth(const std::string& text) const override;
   void PlayWav(const std::string& path, bool synchronous) override;
@@ -76,6 +83,9 @@ class WindowCallouts final : public ICallouts {
 
  private:
   void HideTableControls();
+  // Cards are about to move: the comment and the Move button step aside
+  // and come back when the cards have stopped.
+  void ClearTalkForMovingCards();
   // The Move button comes back with the next commentary after the table
   // talk was cleared for moving cards.
   void RestoreMoveButton();
@@ -87,4 +97,9 @@ class WindowCallouts final : public ICallouts {
   bool moveButtonCleared_ = false;
   bool commentCleared_ = false;  // the comment was hidden while cards moved
   bool moveButtonHadFocus_ = false;
+  // A result was announced: the Move button stays away until the table
+  // controls are shown for the next game, and a comment only comes back
+  // when the game has a new one to say.
+  bool talkHeldAway_ = false;
+  std::function<void(const GameMessageBox&)> messageObserver_;
 };

@@ -2,16 +2,17 @@
 
 #include <QApplication>
 #include <QCursor>
-#include <QDesktopServices>
 #include <QDialog>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStatusBar>
-#include <QUrl>
 
+#include "play/closing.h"
 #include "play/game_switch.h"
+#include "play/menu_commands.h"
 #include "play/options_dialog.h"
 #include "play/save_restore.h"
 #include "play/shortcuts.h"
@@ -24,8 +25,6 @@
 #include "ui/main_window.h"
 #include "ui/propertie_form.h"
 #include "ui/table_view.h"
-
-const char* const kOnMoneyPage = "https://github.com/kalvenar/kalvenar/wiki/0_online";
 
 namespace {
 
@@ -68,7 +67,13 @@ void WindowShell::ShowGameIdentity() {
 }
 
 void WindowShell::AttachMenu(int lang) {
+  QWidget* holder = menus_->Holder();
+  const int heightBefore = holder->height();
   menus_->Attach(lang);
+  // The other language's bar may wrap onto another number of lines: the
+  // table below it is laid out again for the height it is left.
+  if (form_.layout() != nullptr) form_.layout()->activate();
+  if (form_.started_ && holder->height() != heightBefore) form_.FormResize();
   RefreshMenus();
 }
 
@@ -94,11 +99,20 @@ void WindowShell::OpenHelp() {
   help_->ShowContents(helpLang_);
 }
 
+void WindowShell::OpenOnMoneyPage() {
+  if (help_ == nullptr) help_ = new HelpWindow(&form_);
+  help_->ShowPage(helpLang_, QString::fromLatin1(kOnMoneyPage));
+}
+
 void WindowShell::WindowClosing() {
   Game& g = form_.game_;
+  // A guessing game left unfinished counts the loss it began with; its
+  // spread pack is no game to keep.
+  const bool guessing = g.t.GuessMode != 0;
+  SettleBeforeClosing(g);
   // With the option "Save" on, the game is kept in the saved-game slot of
   // "save.dat" as the window closes.
-  if (g.t.Options.SaveOnExit == 1) SaveGame(g, kSavedGameSlot);
+  if (g.t.Options.SaveOnExit == 1 && !guessing) SaveGame(g, kSavedGameSlot);
   if (help_ != nullptr) help_->close();
 }
 
@@ -147,13 +161,13 @@ void WindowShell::PutPointer(const std::optional<TablePoint>& point) {
   QCursor::setPos(form_.table_->mapToGlobal(QPoint(point->x, point->y)));
 }
 
-bool WindowShell::DialogsAllowed() const {
-  return Ready() && form_.game_.t.GuessMode == 0;
+bool WindowShell::DialogMayOpen(TableCommand dialog) const {
+  return Ready() && CommandMayRun(form_.game_, dialog);
 }
 
 void WindowShell::OpenOptions() {
   Game& g = form_.game_;
-  if (!DialogsAllowed()) return;
+  if (!DialogMayOpen(TableCommand::Options)) return;
   bool accepted = false;
   {
     const ModalDialogScope modal(g);
@@ -165,7 +179,9 @@ void WindowShell::OpenOptions() {
 
 void WindowShell::OpenLook(LookMode mode) {
   Game& g = form_.game_;
-  if (!DialogsAllowed()) return;
+  const TableCommand command =
+      mode == LookMode::CardBack ? TableCommand::CardBack : TableCommand::Background;
+  if (!DialogMayOpen(command)) return;
   const ModalDialogScope modal(g);
   TColorForm dialog(g, *form_.art_, mode, &form_);
   dialog.exec();
@@ -188,7 +204,7 @@ void WindowShell::MenuCommandChosen(MenuCommand command) {
       if (Ready()) SelectLanguage(g, command == MenuCommand::English ? 1 : 0);
       break;
     case MenuCommand::OnMoney:
-      QDesktopServices::openUrl(QUrl(QString::fromLatin1(kOnMoneyPage)));
+      OpenOnMoneyPage();
       break;
     case MenuCommand::Undo:
       if (Ready()) PutPointer(UndoMove(g).pointer);

@@ -18,10 +18,8 @@ class ShortcutFilter;
 class TForm1;
 enum class LookMode;
 enum class MenuCommand;
+enum class TableCommand;
 struct KeyResponse;
-
-// The page of the project's site that the "On money" item opens.
-extern const char* const kOnMoneyPage;
 
 class WindowShell {
  public:
@@ -43,6 +41,8 @@ class WindowShell {
   // The check marks and enabled states for the table as it is.
   void RefreshMenus();
   void OpenHelp();
+  // "On money": the help's page about it, in the help window.
+  void OpenOnMoneyPage();
   // The window is closing; its geometry has been written.
   void WindowClosing();
   // A command of the menus, as if its item were chosen (the menus' own path).
@@ -57,7 +57,7 @@ class WindowShell {
   bool Ready() const;
   bool ChatHasFocus() const;
   // The card back, background and options dialogs: not during the guessing game.
-  bool DialogsAllowed() const;
+  bool DialogMayOpen(TableCommand dialog) const;
   void OpenOptions();
   void OpenLook(LookMode mode);
   // After a restore or a key of play: the mouse pointer onto a card of the hand.

@@ -18,6 +18,30 @@ TEST(GameMessage, AWinIsAPlainBoxAboveTheMiddleOfTheWindow) {
   EXPECT_EQ(tg.g.program.ModalFlag, 1);
 }
 
+TEST(GameMessage, AWiderBoxIsCentredOnTheSamePointAndANarrowOneKeepsItsOffset) {
+  TestGame tg;
+  tg.out.window = {100, 50, 635, 475};
+  ShowGameMessage(tg.g, kMsgYouWin, -1);
+  const GameMessageBox& box = tg.out.messages.at(0);
+  const int centre = 100 + 317;
+  struct Case {
+    int width, left;
+  };
+  // The offset 56 was made for a box 112 pixels wide.
+  const Case cases[] = {{90, centre - 56},
+                        {112, centre - 56},
+                        {113, centre - 56},
+                        {250, centre - 125},
+                        {251, centre - 125}};
+  for (const Case& c : cases) {
+    EXPECT_EQ(GameMessageLeft(box, c.width), c.left) << c.width;
+    if (c.width > 112) {
+      EXPECT_LE(GameMessageLeft(box, c.width), centre - c.width / 2);
+      EXPECT_GE(GameMessageLeft(box, c.width) + c.width, centre + c.width / 2);
+    }
+  }
+}
+
 TEST(GameMessage, WithConfirmationAResultAsksToContinue) {
   TestGame tg;
   tg.g.t.Options.ConfNewgame = 1;

@@ -264,8 +264,9 @@ TEST(KeyboardPlay, PlayingTheLastCardOfTheHandKeepsTheSelectionOnTheNewLastCard)
 
 // --- Which games take keyboard play -----------------------------------------
 
-TEST(KeyboardPlay, NeverRunsInThePatienceGamesHeartsOrMemory) {
-  for (int vidg : {8, 9, 15, 22, 23, 24, 25}) {
+// Hearts is played from the keyboard like the other card games (its own tests).
+TEST(KeyboardPlay, NeverRunsInThePatienceGamesOrMemory) {
+  for (int vidg : {8, 9, 15, 22, 24, 25}) {
     TestGame t;
     t.Select(vidg, 0);
     DealPlayer(t, 6);

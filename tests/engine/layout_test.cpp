@@ -490,7 +490,9 @@ TEST(HeartsLayout, FourHandsRoundTheTrick) {
   EXPECT_EQ(t.CardY[4][0], 210);  // 310 - 100
   EXPECT_EQ(t.CardX[4][1], 114);  // 33 + 81
   EXPECT_EQ(t.CardY[4][1], 159);  // 63 + 96
-  EXPECT_EQ(t.CardY[4][2], 203);  // 7 + 196
+  EXPECT_EQ(t.CardY[4][2], 108);  // 7 + 101: above the player's card, not over it
+  EXPECT_LE(t.CardY[4][2] + 96, t.CardY[4][0]);
+  EXPECT_EQ(t.CardX[5][0], t.CardX[0][6]);  // the player's taken cards go to his hand
   EXPECT_EQ(t.CardX[4][3], 378);  // 530 - 152
 }
 

@@ -34,6 +34,13 @@ struct SheddingTable : TestGame {
     return *this;
   }
 
+  // Czech durak: the stock, the card drawn first first.
+  SheddingTable& Stock(std::initializer_list<TCard> cards) {
+    SetRow(5, cards);
+    g.t.RowCount[5] = static_cast<int>(cards.size());
+    return *this;
+  }
+
   // Nine: cards on their places in the suit rows; the deal is opened.
   SheddingTable& Laid(std::initializer_list<TCard> cards) {
     for (const TCard& c : cards) g.t.PutCard(2 + c.Suit, c.Rank - Six, c);

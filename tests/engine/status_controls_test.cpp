@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "commentary/table_controls.h"
+#include "games/hearts_scoring.h"
 #include "test_game.h"
 
 namespace {
@@ -47,13 +48,33 @@ TEST(TableControls, NineSilencesTheCommentary) {
   EXPECT_TRUE(v.moveButtonVisible);
 }
 
-TEST(TableControls, DurakAndHeartsHaveOnlyTheMoveButton) {
-  for (int vidg : {0, 1, 2, 3, 4, 23}) {
+TEST(TableControls, DurakHasOnlyTheMoveButton) {
+  for (int vidg : {0, 1, 2, 3, 4}) {
     const TableControlsView v = ControlsOf(vidg);
     EXPECT_TRUE(v.moveButtonVisible) << vidg;
     EXPECT_FALSE(v.trumpPanelVisible) << vidg;
     EXPECT_FALSE(v.pointsPanelVisible) << vidg;
     EXPECT_FALSE(v.hideCommentary) << vidg;
+  }
+}
+
+TEST(TableControls, HeartsShowsTheMoveButtonOnlyWhileCardsArePassedAndAlwaysItsPoints) {
+  const struct {
+    int caption;
+    bool button;
+  } cases[] = {{7, true}, {8, true}, {5, false}, {-1, false}};
+  for (const auto& c : cases) {
+    TestGame t;
+    t.Select(23, 0);
+    t.g.t.ButtonCaptionId = c.caption;
+    WriteHeartsScores(t.g.t, HeartsScores{{7, 12, 30, 4}, 2});
+    const TableControlsView v = TableControlsFor(t.g);
+    EXPECT_EQ(v.moveButtonVisible, c.button) << c.caption;
+    EXPECT_TRUE(v.pointsPanelVisible);
+    EXPECT_FALSE(v.trumpPanelVisible);
+    ASSERT_TRUE(v.panels.has_value());
+    EXPECT_EQ(v.panels->playLabel, "Игрок :             7");
+    EXPECT_EQ(v.panels->compLabel, "Слева 12   Напротив 30   Справа 4");
   }
 }
 

@@ -97,6 +97,34 @@ TEST(MousePlay, AClickOnAHandCardFliesItToTheTableAndTheComputerAnswers) {
   EXPECT_GT(w->frames, framesBefore) << "the card was shown on its way";
 }
 
+TEST(MousePlay, ClicksAndKeysWhileTheCardsFlyAreDropped) {
+  auto w = PlayerLeads({});
+  ASSERT_TRUE(w);
+  const int n = w->t().RowCount[1];
+  const int32_t animation = w->t().Options.Animation;
+  int tries = 0;
+  // At every frame of the flight the player clicks his hand again and
+  // presses F8 (which would switch the movement off).
+  w->window->callouts().Animator().Clock().SetFrameObserver([&] {
+    if (tries >= 6) return;
+    ++tries;
+    w->ClickHandCard(0);
+    w->ClickHandCard(w->t().RowCount[1] - 1, Qt::RightButton);
+    QTest::keyClick(w->window.get(), Qt::Key_F8);
+    QTest::keyClick(w->window.get(), Qt::Key_Up);
+  });
+  w->ClickHandCard(n - 1);
+  QApplication::processEvents();
+  ASSERT_GT(tries, 0) << "the flight was shown";
+  EXPECT_EQ(w->t().Options.Animation, animation) << "F8 was taken during the flight";
+  EXPECT_EQ(w->t().RowCount[1], n - 1) << "one card was played, no more";
+  EXPECT_EQ(w->t().RowCount[2], 1);
+  // Once the cards have stopped the keys work again.
+  w->window->callouts().Animator().Clock().SetFrameObserver({});
+  QTest::keyClick(w->window.get(), Qt::Key_F8);
+  EXPECT_NE(w->t().Options.Animation, animation);
+}
+
 TEST(MousePlay, AFlightEndsWithTheTableAsTheGameHasIt) {
   auto w = PlayerLeads({});
   ASSERT_TRUE(w);

@@ -28,7 +28,7 @@ QString ReadResource(const QString& path) {
 // Every page in the resource, as ":/help/ru/index.html".
 QStringList BuiltInPages() {
   QStringList pages;
-  QDirIterator it(":/help", {"*.html"}, QDir::Files, QDirIterator::Subdirectories);
+  QDirIterator it(":/help", {"*.html", "*.htm"}, QDir::Files, QDirIterator::Subdirectories);
   while (it.hasNext()) pages << it.next();
   pages.sort();
   return pages;
@@ -153,7 +153,7 @@ TEST(HelpPages, EveryPageOfTheSourceFolderIsBuiltIn) {
   for (const QString& lang : kLanguages) {
     QDir folder(QStringLiteral(KALVENAR_HELP_DIR) + "/" + lang);
     ASSERT_TRUE(folder.exists()) << folder.path().toStdString();
-    for (const QString& file : folder.entryList({"*.html"}, QDir::Files)) {
+    for (const QString& file : folder.entryList({"*.html", "*.htm"}, QDir::Files)) {
       const QString page = ":/help/" + lang + "/" + file;
       EXPECT_TRUE(builtIn.contains(page)) << page.toStdString() << " is missing from help.qrc";
     }

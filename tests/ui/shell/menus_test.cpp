@@ -4,9 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStringList>
+#include <QToolButton>
+#include <algorithm>
 #include <vector>
 
 #include "ui/main_window.h"
@@ -37,11 +41,29 @@ QMenu* MenuOf(QMenuBar* bar, const char* name) {
   return bar->findChild<QMenu*>(QString::fromUtf8(name));
 }
 
+// The lines of a language's bar: MainMenu, then MainMenu_2, MainMenu_3 ...
+std::vector<QMenuBar*> Lines(TForm1& w, const char* name) {
+  std::vector<QMenuBar*> lines;
+  for (QMenuBar* bar = Bar(w, name); bar != nullptr;
+       bar = w.findChild<QMenuBar*>(QString::fromUtf8(name) +
+                                    QStringLiteral("_%1").arg(lines.size() + 1))) {
+    lines.push_back(bar);
+  }
+  return lines;
+}
+
 // The captions of a menu's entries, "-" for a separator.
 QStringList Entries(const QWidget* menu) {
   QStringList list;
   for (const QAction* a : menu->actions())
     list << (a->isSeparator() ? QStringLiteral("-") : a->text());
+  return list;
+}
+
+// The top-level items of a language's bar, line after line.
+QStringList TopLevelEntries(TForm1& w, const char* name) {
+  QStringList list;
+  for (const QMenuBar* line : Lines(w, name)) list << Entries(line);
   return list;
 }
 
@@ -182,14 +204,64 @@ TEST(MainMenus, TheEnglishMenuHasEveryCommandWithItsCaptionAndShortcut) {
   ExpectItems(Bar(w, "MainMenu1"), kEnglishCommands);
 }
 
+const QStringList kRussianBar =
+    Captions({"&Игра", "С&еть", "&Справка ", " Простой", "Японский", "Оборотный", "Наваленный",
+              "Дорожный", "Чешский", " Другие игры ", "На деньги"});
+const QStringList kEnglishBar =
+    Captions({"&Game", "&Network", "&Help ", " Simple", "Japanese", "Piled", "Reverse", "Road",
+              "Czech", " Other games", "On money"});
+
 TEST(MainMenus, TheBarsListTheirMenusInOrderWithPiledBeforeReverseInEnglish) {
   TForm1 w(Edition285(), Quiet());
-  EXPECT_EQ(Entries(Bar(w, "MainMenu")),
-            Captions({"&Игра", "С&еть", "&Справка ", " Простой", "Японский", "Оборотный",
-                      "Наваленный", "Дорожный", "Чешский", " Другие игры ", "На деньги"}));
-  EXPECT_EQ(Entries(Bar(w, "MainMenu1")),
-            Captions({"&Game", "&Network", "&Help ", " Simple", "Japanese", "Piled", "Reverse",
-                      "Road", "Czech", " Other games", "On money"}));
+  EXPECT_EQ(TopLevelEntries(w, "MainMenu"), kRussianBar);
+  EXPECT_EQ(TopLevelEntries(w, "MainMenu1"), kEnglishBar);
+}
+
+// Every item of the shown bar lies whole on one of its lines, none behind
+// the overflow arrow, and the table starts below the last line.
+void ExpectEveryMenuInSight(TForm1& w, const char* name, const QStringList& bar) {
+  SCOPED_TRACE(name);
+  QApplication::processEvents();
+  const std::vector<QMenuBar*> lines = Lines(w, name);
+  QStringList seen;
+  int bottom = 0;
+  for (QMenuBar* line : lines) {
+    if (!line->isVisible()) continue;
+    const auto* overflow = line->findChild<QToolButton*>();
+    EXPECT_TRUE(overflow == nullptr || !overflow->isVisible()) << "an overflow arrow is shown";
+    for (QAction* item : line->actions()) {
+      const QRect place = line->actionGeometry(item);
+      EXPECT_FALSE(place.isEmpty()) << item->text().toStdString();
+      EXPECT_TRUE(line->rect().contains(place)) << item->text().toStdString();
+      seen << item->text();
+    }
+    bottom = std::max(bottom, line->mapTo(&w, QPoint(0, line->height())).y());
+  }
+  EXPECT_EQ(seen, bar);
+  EXPECT_GE(w.centralWidget()->geometry().top(), bottom) << "the table lies under the menu";
+  EXPECT_EQ(w.menuWidget()->height(), bottom);
+}
+
+TEST(MainMenus, AtTheSmallestWindowEveryMenuIsInSightInBothLanguages) {
+  StartOptions o = Quiet();
+  o.size = std::make_pair(635, 475);
+  TForm1 w(Edition285(), o);
+  w.ShowAndStart();
+  ASSERT_EQ(w.width(), 635);
+  const int lang = w.game().program.Lang;
+  ExpectEveryMenuInSight(w, lang == 1 ? "MainMenu1" : "MainMenu",
+                         lang == 1 ? kEnglishBar : kRussianBar);
+  QKeyEvent f9(QEvent::KeyPress, Qt::Key_F9, Qt::NoModifier);
+  QApplication::sendEvent(&w, &f9);
+  ASSERT_NE(w.game().program.Lang, lang);
+  ExpectEveryMenuInSight(w, lang == 1 ? "MainMenu" : "MainMenu1",
+                         lang == 1 ? kRussianBar : kEnglishBar);
+  // A wide window takes the whole bar on one line again.
+  w.resize(1600, 900);
+  QApplication::processEvents();
+  const char* shown = w.game().program.Lang == 1 ? "MainMenu1" : "MainMenu";
+  EXPECT_EQ(Entries(Bar(w, shown)), w.game().program.Lang == 1 ? kEnglishBar : kRussianBar);
+  ExpectEveryMenuInSight(w, shown, w.game().program.Lang == 1 ? kEnglishBar : kRussianBar);
 }
 
 TEST(MainMenus, SeparatorsStandAfterNewGameRestoreGameOptionsAndAbout) {

@@ -14,7 +14,9 @@
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
+#include <QTest>
 #include <cstdlib>
+#include <vector>
 
 #include "ui/help_window.h"
 #include "ui/main_window.h"
@@ -272,6 +274,43 @@ TEST(Help, F1OpensTheContentsOfTheLanguage) {
     EXPECT_EQ(help->Page(), QUrl("qrc:/help/en/index.html")) << "an open help follows the language";
   }
   EXPECT_EQ(help->windowTitle(), QStringLiteral("Help"));
+}
+
+TEST(Help, EscapeOrThePlatformsCloseKeysPutTheHelpAway) {
+  ForgetSettings(Edition285());
+  TForm1 w(Edition285(), Quiet());
+  w.ShowAndStart();
+  std::vector<QKeySequence> closers = {QKeySequence(Qt::Key_Escape)};
+  for (const QKeySequence& keys : QKeySequence::keyBindings(QKeySequence::Close))
+    closers.push_back(keys);
+  for (const QKeySequence& keys : closers) {
+    SCOPED_TRACE(keys.toString().toStdString());
+    Key(&w, Qt::Key_F1);
+    auto* help = w.findChild<HelpWindow*>("HelpWindow");
+    ASSERT_NE(help, nullptr);
+    ASSERT_TRUE(help->isVisible());
+    QApplication::setActiveWindow(help);
+    QTest::keySequence(help, keys);
+    EXPECT_FALSE(help->isVisible());
+    EXPECT_FALSE(w.isMinimized()) << "Escape in the help is not the table's Escape";
+  }
+}
+
+TEST(OnMoney, OpensItsOwnPageOfTheHelpInTheLanguage) {
+  ForgetSettings(Edition285());
+  TForm1 w(Edition285(), Quiet());
+  w.ShowAndStart();
+  Item(w, "OnMoney")->trigger();
+  auto* help = w.findChild<HelpWindow*>("HelpWindow");
+  ASSERT_NE(help, nullptr);
+  EXPECT_TRUE(help->isVisible());
+  EXPECT_EQ(help->Page(), QUrl("qrc:/help/ru/0_online.htm"));
+  help->close();
+  Key(&w, Qt::Key_F9);
+  Item(w, "Onmoney1")->trigger();
+  EXPECT_EQ(help->Page(), QUrl("qrc:/help/en/0_online.htm"));
+  EXPECT_TRUE(QFile::exists(":/help/en/0_online.htm"));
+  EXPECT_TRUE(QFile::exists(":/help/ru/0_online.htm"));
 }
 
 TEST(WindowGeometry, ClosingWritesTheSizeAndPlace) {

@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
+#include <QStringList>
 #include <QTemporaryDir>
 
 namespace {
@@ -21,13 +23,32 @@ struct InDirectory {
   QString previous;
 };
 
-TEST(SoundPlayer, FindsTheFileInTheCurrentDirectoryFirst) {
+TEST(SoundPlayer, LooksBesideTheProgramThenInTheDataFolderThenInTheCurrentDirectory) {
+  QTemporaryDir dir;
+  InDirectory here(dir.path());
+  const QString program = QCoreApplication::applicationDirPath();
+  EXPECT_EQ(
+      SoundPlayer::SearchFolders(),
+      QStringList({program, QDir::cleanPath(program + "/../share/kalvenar"), QDir::currentPath()}));
+}
+
+TEST(SoundPlayer, FindsAFileTheCurrentDirectoryAloneHas) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(QDir(dir.path()).mkpath("Voices"));
+  ASSERT_TRUE(QFile::copy(kVoices + "sfind.wav", dir.path() + "/Voices/only_here.wav"));
+  InDirectory here(dir.path());
+  EXPECT_EQ(SoundPlayer::Locate("Voices/only_here.wav"),
+            QFileInfo(dir.path() + "/Voices/only_here.wav").absoluteFilePath());
+}
+
+TEST(SoundPlayer, TheProgramsOwnFolderComesFirst) {
+  const QString beside = QCoreApplication::applicationDirPath() + "/Voices/sfind.wav";
+  if (!QFile::exists(beside)) GTEST_SKIP() << "no voices beside the test program";
   QTemporaryDir dir;
   ASSERT_TRUE(QDir(dir.path()).mkpath("Voices"));
   ASSERT_TRUE(QFile::copy(kVoices + "sfind.wav", dir.path() + "/Voices/sfind.wav"));
   InDirectory here(dir.path());
-  EXPECT_EQ(SoundPlayer::Locate("Voices/sfind.wav"),
-            QFileInfo(dir.path() + "/Voices/sfind.wav").absoluteFilePath());
+  EXPECT_EQ(SoundPlayer::Locate("Voices/sfind.wav"), QFileInfo(beside).absoluteFilePath());
 }
 
 TEST(SoundPlayer, AMissingFileIsNowhere) {

@@ -2,6 +2,7 @@
 // chosen game and leaving a picture of its window behind.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QSettings>
@@ -68,14 +69,36 @@ TEST_F(Screenshot, TheSameSeedGivesTheSamePicture) {
   EXPECT_EQ(QImage(File("a.png")).copy(table), QImage(File("b.png")).copy(table));
 }
 
-TEST_F(Screenshot, TheRunClosesByTheNormalPathWhichKeepsTheWindowSize) {
-  ASSERT_EQ(RunProgram(KALVENAR_PROGRAM,
-                       {"--screenshot", File("size.png"), "--size", "820x610", "--seed", "1"})
+QByteArray FileBytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST_F(Screenshot, TheRunReadsThePlayersSettingsAndWritesNothingBack) {
+  QSettings settings(QSettings::IniFormat, QSettings::UserScope, "Software", "Kalvenor2_85");
+  settings.clear();
+  settings.sync();
+  ASSERT_FALSE(QFile::exists(settings.fileName()));
+  const QStringList run = {"--screenshot", File("size.png"), "--size", "820x610", "--seed", "1"};
+  ASSERT_EQ(RunProgram(KALVENAR_PROGRAM, run).exitCode, 0);
+  EXPECT_FALSE(QFile::exists(settings.fileName())) << "a first start made no settings";
+
+  // The player's own window size and a table background of his choice.
+  settings.setValue("SizeWindow", 1);
+  settings.setValue("Width", 700);
+  settings.setValue("Height", 520);
+  settings.setValue("BackGr", 3);
+  settings.sync();
+  const QByteArray before = FileBytes(settings.fileName());
+  ASSERT_EQ(RunProgram(KALVENAR_PROGRAM, QStringList{"--screenshot", File("own.png"), "--seed",
+                                                     "1", "--vidg", "8", "--formg", "0"})
                 .exitCode,
             0);
-  QSettings settings(QSettings::IniFormat, QSettings::UserScope, "Software", "Kalvenor2_85");
-  EXPECT_EQ(settings.value("Width").toInt(), 820);
-  EXPECT_EQ(settings.value("Height").toInt(), 610);
+  EXPECT_EQ(QImage(File("own.png")).size(), QSize(700, 520)) << "his size was read";
+  ASSERT_EQ(RunProgram(KALVENAR_PROGRAM, run).exitCode, 0);
+  EXPECT_EQ(FileBytes(settings.fileName()), before) << "nothing was written back";
+  settings.clear();
+  settings.sync();
 }
 
 TEST_F(Screenshot, TheOlderProgramPicturesItsOwnMemoryGame) {
@@ -161,6 +184,7 @@ TEST(StartArguments, AScreenshotRequestCarriesGameSeedSizeAndOptions) {
              "1000x700", "--set", "Pack=52", "--set", "BackGr=3"});
   ASSERT_TRUE(p.error.empty()) << p.error;
   EXPECT_TRUE(p.options.screenshot);
+  EXPECT_TRUE(p.options.leaveFilesAlone);
   EXPECT_EQ(p.options.file, "x.png");
   EXPECT_EQ(p.options.game, std::make_pair(5, 3));
   EXPECT_EQ(p.options.seed, 42);
