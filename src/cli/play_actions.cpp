@@ -27,7 +27,9 @@ Point DropPoint(Game& g, int row, int slot) {
 }
 
 Point CardPoint(Game& g, int row, int slot) {
-  const auto p = FindPointNaming(g, row, slot, true);
+  auto p = FindPointNaming(g, row, slot, true);
+  // An empty column of Solitaire answers with no slot: slot 0 names it.
+  if (!p && slot == 0) p = FindPointNaming(g, row, -1, false);
   if (!p)
     FailUsage("no point of the table names card " + std::to_string(row) + ":" +
               std::to_string(slot));

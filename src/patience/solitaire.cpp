@@ -25,6 +25,14 @@ bool MayPick(const TTableState& t, int row, int slot) {
   return slot == TopSlot(t, row);
 }
 
+// The card lies on the next higher card of the other colour already.
+bool Builds(const TTableState& t, int column, int slot) {
+  if (slot == 0) return false;
+  const TCard& under = t.CardGrid[column][slot - 1];
+  const TCard& card = t.CardGrid[column][slot];
+  return under.Rank == card.Rank + 1 && ColourOf(under.Suit) != ColourOf(card.Suit);
+}
+
 int FirstEmptyFoundation(const TTableState& t) {
   for (int r = kFirstFoundation; r <= kLastFoundation; ++r) {
     if (RowEmpty(t, r)) return r;
@@ -128,7 +136,12 @@ PatienceActions SolitaireLegalMoves(const TTableState& t) {
         continue;
       }
       if (firstEmptyCell >= 0 && from != kCells) add(kCells, firstEmptyCell, false);
-      for (int to = kFirstColumn; to <= kLastColumn; ++to) add(to, TopSlot(t, to), TopSlot(t, to) >= 0);
+      // Progress: a card built onto a column, out of a cell or off a column
+      // it leaves empty.
+      for (int to = kFirstColumn; to <= kLastColumn; ++to) {
+        const bool onto = TopSlot(t, to) >= 0;
+        add(to, TopSlot(t, to), onto && (from == kCells || s == 0 || !Builds(t, from, s)));
+      }
       for (int to = kFirstFoundation; to <= kLastFoundation; ++to) {
         if (!RowEmpty(t, to) && !IsFoundation(from)) add(to, TopSlot(t, to), true);
       }

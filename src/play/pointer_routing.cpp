@@ -156,6 +156,10 @@ CardMoveTarget CardMoveRoute(const Game& g) {
 }
 
 void FormMouseDown(Game& g, PointerButton button, int32_t x, int32_t y) {
+  // The patience games act on what lies under the pointer. A move may have
+  // changed the table under a pointer that has not moved since (the stock's
+  // next card lies where the last one was): the place is looked at afresh.
+  if (IsPatience(g.kind())) HitTest(g, x, y);
   RunPress(g, PressRoute(g.kind(), button), x, y);
   DealScheduledGame(g);
 }

@@ -4,7 +4,9 @@
 //   - the card games and Memory move on the release of the button over a
 //     card, after the hit test has named it;
 //   - the patience games and Hearts act on the left press, using the place
-//     the hit test of the last mouse move found;
+//     the hit test of the last mouse move found (the patience games test
+//     again at the press, as a move may have changed the table under a
+//     pointer that stayed where it was);
 //   - Scarf drags cards from the press to the release, Prisoner frees a
 //     prisoner on the release, and Scarf and Solitaire send a card to its
 //     foundation on a double click.

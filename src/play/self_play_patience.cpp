@@ -102,7 +102,8 @@ class PatienceBot {
 
   // An empty column or foundation has no card to name: its place is used.
   TablePoint DropPoint(int row, int slot) {
-    if (const auto p = FindPointNaming(g_, row, slot, false)) return *p;
+    const bool empty = TopSlot(g_.t, row) < 0;
+    if (const auto p = empty ? std::nullopt : FindPointNaming(g_, row, slot, false)) return *p;
     return {g_.t.CardX[row][0] + kCardWidth / 2, g_.t.CardY[row][0] + kCardHeight / 2};
   }
 

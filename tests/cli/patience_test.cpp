@@ -81,6 +81,8 @@ TEST(CliPatience, SolitaireAndKerchiefPlayByTwoClicks) {
   EXPECT_EQ(moved["rows"][6][1], Card(3, 7));
   const json celled = Cli("play --state " + file + " --do click:7:0 --do click:0:2");
   EXPECT_EQ(celled["rows"][0][2], Card(0, 2));
+  const json emptied = Cli("play --state " + file + " --do click:7:0 --do click:8:0");
+  EXPECT_EQ(emptied["rows"][8][0], Card(0, 2)) << "slot 0 names the empty column";
   std::remove(file.c_str());
 
   const std::string kerchief = SaveTable("kerchief", 10,

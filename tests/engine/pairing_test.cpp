@@ -201,6 +201,19 @@ TEST(CrossRoads, PlacesAreRefilledFromTheCentreWhileItKeepsACardOfItsOwn) {
   EXPECT_TRUE(t.Has(4, 0, C(Clubs, Two)));
 }
 
+TEST(CrossRoads, ThePressTakesTheCardThatNowLiesUnderAPointerThatStayed) {
+  Pairing t(20);
+  t.Row(0, {C(Clubs, Two), C(Clubs, Three), C(Clubs, Nine)}, true);
+  t.Row(1, {C(Hearts, Nine)});
+  t.Row(2, {C(Spades, Five)});
+  const TablePoint stock = t.PointAt(0, 2);
+  t.Pair(1, 0, 0, 2);  // the pointer stays on the stock
+  ASSERT_EQ(t.Count(0), 1);
+  FormMouseDown(t.g, PointerButton::Left, stock.x, stock.y);
+  EXPECT_EQ(t.g.t.Picked, 1) << "the stock's new top card is picked";
+  EXPECT_EQ(t.g.t.SourceSlot, 0);
+}
+
 TEST(CrossRoads, TheStockTopMayBeLaidOnTheCentre) {
   Pairing t(20);
   t.Row(0, {C(Clubs, Two), C(Clubs, Three)});
