@@ -146,6 +146,9 @@ class ICallouts {
   virtual void EnableTrumpLabel(bool /*enabled*/) {}
   // Whether the Move button takes a press (Nine: only while no card fits).
   virtual void EnableMoveButton(bool /*enabled*/) {}
+  // Memory: the card in slot `slot` of row 0 has just been turned (its
+  // Opened flag tells which side is up now); the window shows it turning.
+  virtual void TurnMemoryCard(int /*slot*/) {}
   // A won patience: a shower of cards over the table, then the table again.
   virtual void WinCelebration() {}
   // The game message box needs the window's place; the box lets pending

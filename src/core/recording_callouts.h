@@ -75,6 +75,7 @@ class RecordingCallouts : public ICallouts {
   void EnableTrumpLabel(bool enabled) override {
     calls.push_back(enabled ? "suit order on" : "suit order off");
   }
+  void TurnMemoryCard(int slot) override { calls.push_back("turn " + std::to_string(slot)); }
   void EnableMoveButton(bool enabled) override {
     calls.push_back(enabled ? "move button on" : "move button off");
   }

@@ -32,7 +32,7 @@ std::string CheckWholePack(const TTableState& t, Kind kind, bool removesCards) {
   return {};
 }
 
-std::string CheckCounts(const TTableState& t, uint16_t pileRows) {
+std::string CheckCounts(const TTableState& t, uint16_t pileRows, uint16_t openWhenEmpty) {
   for (int r = 0; r < kRows; ++r) {
     int n = 0;
     for (int s = 0; s < kSlots; ++s) n += t.IsPresent(r, s) ? 1 : 0;
@@ -41,7 +41,10 @@ std::string CheckCounts(const TTableState& t, uint16_t pileRows) {
       return "row " + std::to_string(r) + " has a gap";
     }
     for (int s = 0; s < kSlots; ++s) {
-      if (t.Opened[r][s] != 0 && !t.IsPresent(r, s)) return "an empty slot is open at " + Where(r, s);
+      const bool mayStayOpen = s == 0 && (openWhenEmpty >> r & 1u) != 0;
+      if (t.Opened[r][s] != 0 && !t.IsPresent(r, s) && !mayStayOpen) {
+        return "an empty slot is open at " + Where(r, s);
+      }
     }
   }
   return {};
@@ -88,7 +91,10 @@ std::string CheckPatienceTable(const Game& g) {
   const Kind kind = g.kind();
   const PatienceRules* rules = PatienceRulesFor(kind);
   std::string problem = CheckWholePack(t, kind, rules != nullptr && rules->removesCards);
-  if (problem.empty()) problem = CheckCounts(t, rules != nullptr ? rules->pileRows : 0);
+  if (problem.empty()) {
+    problem = CheckCounts(t, rules != nullptr ? rules->pileRows : 0,
+                          rules != nullptr ? rules->openWhenEmptyRows : 0);
+  }
   if (problem.empty()) problem = CheckPick(t, kind);
   if (problem.empty()) problem = CheckWinTest(t, kind);
   if (problem.empty() && rules != nullptr && rules->checkTable != nullptr) {

@@ -1,7 +1,9 @@
 #include "patience/patience_rules.h"
 
+#include "patience/clock_joker_paganini.h"
 #include "patience/pairing.h"
 #include "patience/scarf.h"
+#include "patience/sequence.h"
 #include "patience/solitaire.h"
 
 namespace {
@@ -15,6 +17,14 @@ const PatienceRules kRules[] = {
     {Kind::Piramida, 0x7, PiramidaLegalMoves, CheckPiramidaTable, true},  // stock and waste
     {Kind::OldFriend, 0xFB, OldFriendLegalMoves, nullptr},                // rows 0, 1, 3-7
     {Kind::CrossRoads, 0x3F, CrossLegalMoves, nullptr, true},             // rows 0-5
+    {Kind::Bard, 0x1, BardLegalMoves, nullptr, true},                      // the line
+    {Kind::Prisoner, 0x1FFF, PrisonerLegalMoves, nullptr},                 // rows 0-12
+    {Kind::TwoByTwo, 0x1F, TwoByTwoLegalMoves, nullptr, true},             // rows 0-4
+    {Kind::FirTrees, 0x3, FirTreesLegalMoves, CheckFirTreesTable},         // stock and waste
+    {Kind::Street, 0xFFF, StreetLegalMoves, nullptr, true},                // rows 0-11
+    {Kind::Clock, 0x1FFF, ClockLegalMoves, CheckClockTable},               // rows 0-12
+    {Kind::Joker, 0xFFF, JokerLegalMoves, CheckJokerTable, true, 0xC00},   // cells 10, 11
+    {Kind::Paganini, 0, PaganiniLegalMoves, nullptr},                      // rows with gaps
 };
 
 }  // namespace

@@ -43,6 +43,9 @@ struct PatienceRules {
   // The game takes cards off the table (the pairing games): a card missing
   // from the grid has been removed, and never comes back in the deal.
   bool removesCards = false;
+  // Rows whose empty slot 0 may keep its Opened mark (Joker's cells, which
+  // stay places that can be pressed) (bit r for row r).
+  uint16_t openWhenEmptyRows = 0;
 };
 
 // The rules of a patience game, or null for a game not yet playable.

@@ -21,6 +21,10 @@ int PresentIn(const SaveRecord& r, int row) {
   return n;
 }
 
+bool FaceUpInRowZero(const SaveRecord& r, int slot) {
+  return slot >= 0 && slot < kSlots && r.Cards[0][slot].Present == 1 && r.Opened[0][slot] != 0;
+}
+
 std::string CardName(const TCard& c) {
   return "card " + std::to_string(ImageIndex(c));
 }
@@ -70,8 +74,14 @@ std::string CheckTurnValues(const SaveRecord& r, const Edition& e) {
   // The next card to cover, or the next free place of the trick, lies
   // within the trick.
   if (IsDurak(k) && r.CoverIndex > PresentIn(r, 2)) return "CoverIndex lies beyond the trick";
-  if (IsMemory(k) && r.CoverIndex > kMemoryCardsTurned)
+  if (IsMemory(k) && (r.CoverIndex < 0 || r.CoverIndex > kMemoryCardsTurned))
     return "more than two Memory cards turned up";
+  // The cards of the pair being turned are face up in row 0; Memory turns
+  // them back by these slots.
+  if (IsMemory(k) && r.CoverIndex >= 1 && !FaceUpInRowZero(r, r.SourceSlot))
+    return "the first Memory card turned is not face up";
+  if (IsMemory(k) && r.CoverIndex == 2 && !FaceUpInRowZero(r, r.SecondSlot))
+    return "the second Memory card turned is not face up";
   return {};
 }
 

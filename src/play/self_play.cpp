@@ -5,6 +5,7 @@
 #include "games/eights_invariants.h"
 #include "games/hearts_invariants.h"
 #include "games/nine_invariants.h"
+#include "patience/memory_invariants.h"
 #include "patience/patience_invariants.h"
 #include "patience/patience_rules.h"
 #include "patience/scarf.h"
@@ -14,11 +15,13 @@
 #include "play/self_play_durak.h"
 #include "play/self_play_eights_nine.h"
 #include "play/self_play_hearts.h"
+#include "play/self_play_memory.h"
 #include "play/self_play_patience.h"
 
 bool SelfPlaySupported(Kind kind) {
   return IsDurak(kind) || kind == Kind::CzechDurak || kind == Kind::Eights ||
-         kind == Kind::Nine || kind == Kind::Hearts || PatienceRulesFor(kind) != nullptr;
+         kind == Kind::Nine || kind == Kind::Hearts || PatienceRulesFor(kind) != nullptr ||
+         IsMemory(kind);
 }
 
 SelfPlayReport RunSelfPlay(Game& g, FixedClock& clock, const SelfPlayConfig& config) {
@@ -29,6 +32,7 @@ SelfPlayReport RunSelfPlay(Game& g, FixedClock& clock, const SelfPlayConfig& con
   if (k == Kind::Nine) return PlayNineGames(g, clock, config);
   if (k == Kind::Hearts) return PlayHeartsGames(g, clock, config);
   if (PatienceRulesFor(k) != nullptr) return PlayPatienceGames(g, clock, config);
+  if (IsMemory(k)) return PlayMemoryGames(g, clock, config);
   return {};
 }
 
@@ -45,5 +49,6 @@ std::string TableProblem(Game& g) {
   // hand, not on the table: the table is whole again at the release.
   if (ScarfDragInFlight(g)) return {};
   if (PatienceRulesFor(k) != nullptr) return CheckPatienceTable(g);
+  if (IsMemory(k)) return CheckMemoryTable(g);
   return {};
 }

@@ -118,7 +118,9 @@ void Deal(Game& g) {
 
 int Wins(const Game& g) { return g.t.Stats[g.t.VidG].Wins; }
 
-// Plays the deal on the table to its end. Returns the first fault found.
+// Plays the deal on the table to its end. Returns the first fault found;
+// `won` tells whether the next deal lies dealt already (a win, or a loss
+// the game announces itself).
 std::string PlayOneDeal(Game& g, FixedClock& clock, const SelfPlayConfig& config,
                         const PatienceRules& rules, PatienceBot& bot, SelfPlayReport& report,
                         bool& won) {
@@ -138,8 +140,16 @@ std::string PlayOneDeal(Game& g, FixedClock& clock, const SelfPlayConfig& config
       const PatienceAction a = bot.Choose(moves);
       what = Describe(a);
       const Snapshot before = Take(g.t);
+      const TPack pack = g.t.Pack;
       if (!bot.Make(a)) return "no point of the table names the cards of " + what;
       won = Wins(g) != wins;
+      // A deal lost by the game's own rules (Clock's fourth king) is
+      // followed by the next deal at once: this one is over.
+      if (!won && g.t.Pack.Slots != pack.Slots) {
+        LayoutTable(g, WindowGeometry{});
+        won = true;
+        return CheckPatienceTable(g);
+      }
       if (!won && Take(g.t) == before) return "an allowed move changed nothing: " + what;
     }
     won = Wins(g) != wins;

@@ -12,6 +12,8 @@ bool Names(const TTableState& t, Kind kind, int row, int slot) {
   if (t.HitIndex == -1) return false;
   if (IsCardGame(kind)) return row == 1 && t.HitIndex == slot;
   if (kind == Kind::Hearts) return row == 0 && t.HitSlot == slot;
+  if (IsMemory(kind)) return row == 0 && t.HitSlot == slot;  // Memory names no row
+  if (kind == Kind::Prisoner && row == 0) return t.HitRow == 0;  // the stock names no slot
   return t.HitRow == row && t.HitSlot == slot;
 }
 

@@ -66,6 +66,8 @@ class CardAnimator {
   void BlinkSuitIcon();
   void AnimateTrumpExchange(int row, int slot, bool toHand);
   void ShowLowestTrump(int row, int slot, int place);
+  // Memory: the card of row 0 turns over to the side its Opened flag shows.
+  void TurnMemoryCard(int slot);
   void WinCelebration();
   // The deal (deal_animation.cpp).
   void AnimateDeal();

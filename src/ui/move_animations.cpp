@@ -418,3 +418,20 @@ void CardAnimator::ShowLowestTrump(int row, int slot, int place) {
     clock_.Tick();
   }
 }
+
+// Memory: the card narrows to nothing on one side and widens on the other.
+void CardAnimator::TurnMemoryCard(int slot) {
+  const TTableState& t = g_.t;
+  if (instant_ || slot < 0 || slot >= kSlots || !t.IsPresent(0, slot)) return;
+  AnimationScope scope(*this);
+  TTableState before = t;
+  before.Opened[0][slot] = t.Opened[0][slot] != 0 ? 0 : 1;
+  QImage old = p_.BackBuffer.copy();
+  Compose(old, before);
+  ComposeBackBuffer();
+  p_.ScratchPicture = p_.BackBuffer.copy();
+  TTableState bare = t;
+  bare.CardGrid[0][slot].Present = 0;
+  Compose(p_.DragPicture, bare);
+  FlipCards(p_.DragPicture, p_.ScratchPicture, old, t.CardX[0][slot], t.CardY[0][slot], -1);
+}

@@ -123,6 +123,10 @@ void WindowCallouts::WinCelebration() {
   Animator().WinCelebration();
 }
 
+void WindowCallouts::TurnMemoryCard(int slot) {
+  Animator().TurnMemoryCard(slot);
+}
+
 void WindowCallouts::ShowLowestTrump(int row, int slot, int place) {
   Animator().ShowLowestTrump(row, slot, place);
 }

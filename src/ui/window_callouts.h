@@ -70,6 +70,7 @@ class WindowCallouts final : public ICallouts {
   void EnableMoveButton(bool enabled) override;
   void WinCelebration() override;
   void ShowLowestTrump(int row, int slot, int place) override;
+  void TurnMemoryCard(int slot) override;
   void SetHandPointer(bool hand) override;
   void ShowHandHover(const HandHoverView& view) override;
   void CaptureDragPicture(const TRect& from, const TRect& into) override;
