@@ -9,7 +9,6 @@
 #include <QTemporaryDir>
 #include <cstdint>
 #include <cstdlib>
-#include <memory>
 
 #include "core/edition.h"
 #include "core/game.h"
@@ -25,8 +24,10 @@ void Require(bool condition) {
   if (!condition) std::abort();
 }
 
-std::unique_ptr<QCoreApplication> application;
-std::unique_ptr<QTemporaryDir> folder;
+// Both live until the process ends and are never destroyed: libFuzzer
+// leaves through exit(), after Qt has torn down what their destructors need.
+QCoreApplication* application = nullptr;
+QTemporaryDir* folder = nullptr;
 int inputNumber = 0;
 
 // Each input gets a folder of its own: QSettings keeps what it has read of
@@ -75,8 +76,8 @@ void CheckEdition(const uint8_t* data, size_t size, const Edition& edition) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-  application = std::make_unique<QCoreApplication>(*argc, *argv);
-  folder = std::make_unique<QTemporaryDir>();
+  application = new QCoreApplication(*argc, *argv);
+  folder = new QTemporaryDir();
   return 0;
 }
 
