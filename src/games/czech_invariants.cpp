@@ -63,9 +63,7 @@ std::string CheckPile(const Game& g) {
   return {};
 }
 
-std::string CheckTurn(const Game& g) {
-  // Between actions the computer's turn is over.
-  if (g.t.WhoseTurn != 1) return "the player does not have the turn";
+std::string CheckMatchPoints(const Game& g) {
   if (g.t.CzechPointsPlayer >= 100 || g.t.CzechPointsComputer >= 100)
     return "100 points without the end of the match";
   return {};
@@ -78,7 +76,13 @@ std::string CheckCzechTable(Game& g) {
   if (std::string p = CheckCards(g); !p.empty()) return p;
   if (std::string p = CheckHands(g); !p.empty()) return p;
   if (std::string p = CheckPile(g); !p.empty()) return p;
-  return CheckTurn(g);
+  return CheckMatchPoints(g);
+}
+
+std::string CheckCzechTurn(const Game& g) {
+  if (g.t.GuessMode == 1) return {};  // the sharper's pack lies out for guessing
+  if (g.t.WhoseTurn != 1) return "the player does not have the turn";
+  return {};
 }
 
 namespace {

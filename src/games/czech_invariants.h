@@ -8,6 +8,10 @@
 
 std::string CheckCzechTable(Game& g);
 
+// After a whole action of self-play the computer's turn is over. (The
+// window may be between the deal and the computer's opening card.)
+std::string CheckCzechTurn(const Game& g);
+
 // The match points from one action to the next: they only grow, except
 // that both start again from nothing when a match ends and that Pharaoh
 // takes 30 off the winner of a deal that ends on a queen; neither reaches

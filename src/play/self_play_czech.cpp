@@ -31,6 +31,7 @@ void Act(Game& g, const BotStyle& bot) {
 
 std::string CheckAll(Game& g, CzechPointsWatch& points) {
   std::string problem = CheckCzechTable(g);
+  if (problem.empty()) problem = CheckCzechTurn(g);
   if (problem.empty()) problem = points.Check(g);
   return problem;
 }
