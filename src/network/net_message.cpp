@@ -2,21 +2,9 @@
 
 #include <set>
 
+#include "core/little_endian.h"
+
 namespace {
-
-void PutInt(uint8_t* at, int32_t v) {
-  const auto u = static_cast<uint32_t>(v);
-  at[0] = static_cast<uint8_t>(u);
-  at[1] = static_cast<uint8_t>(u >> 8);
-  at[2] = static_cast<uint8_t>(u >> 16);
-  at[3] = static_cast<uint8_t>(u >> 24);
-}
-
-int32_t GetInt(const uint8_t* at) {
-  const uint32_t u = static_cast<uint32_t>(at[0]) | static_cast<uint32_t>(at[1]) << 8 |
-                     static_cast<uint32_t>(at[2]) << 16 | static_cast<uint32_t>(at[3]) << 24;
-  return static_cast<int32_t>(u);
-}
 
 // The seventeen integers at the head of the record, in wire order.
 template <typename Record, typename Visit>
@@ -89,13 +77,13 @@ NetFault CheckDeal(const NetMessage& m, const Edition& e) {
 
 NetBytes EncodeNetMessage(const NetMessage& m) {
   NetBytes b{};  // what a message does not fill, and the padding, are zeros
-  ForEachHeadField(m, [&](std::size_t at, const int32_t& v) { PutInt(&b[at], v); });
+  ForEachHeadField(m, [&](std::size_t at, const int32_t& v) { PutLittleEndian32(&b[at], v); });
   for (int r = 0; r < kNetRows; ++r) {
     for (int s = 0; s < 52; ++s) {
       uint8_t* at = &b[kNetRowsOffset + (r * 52 + s) * kCardSize];
       const TCard& c = m.Rows[r][s];
-      PutInt(at, c.Suit);
-      PutInt(at + 4, c.Rank);
+      PutLittleEndian32(at, c.Suit);
+      PutLittleEndian32(at + 4, c.Rank);
       at[8] = c.Present;
     }
   }
@@ -109,13 +97,13 @@ NetMessage DecodeNetMessage(std::span<const uint8_t> bytes) {
     m.Code = kNetLastMoveCode + 1;  // no record at all
     return m;
   }
-  ForEachHeadField(m, [&](std::size_t at, int32_t& v) { v = GetInt(&bytes[at]); });
+  ForEachHeadField(m, [&](std::size_t at, int32_t& v) { v = GetLittleEndian32(&bytes[at]); });
   for (int r = 0; r < kNetRows; ++r) {
     for (int s = 0; s < 52; ++s) {
       const uint8_t* at = &bytes[kNetRowsOffset + (r * 52 + s) * kCardSize];
       TCard& c = m.Rows[r][s];
-      c.Suit = GetInt(at);
-      c.Rank = GetInt(at + 4);
+      c.Suit = GetLittleEndian32(at);
+      c.Rank = GetLittleEndian32(at + 4);
       c.Present = at[8];
     }
   }

@@ -3,22 +3,9 @@
 #include <cstring>
 
 #include "core/game.h"
+#include "core/little_endian.h"
 
 namespace {
-
-void PutInt(uint8_t* at, int32_t v) {
-  const auto u = static_cast<uint32_t>(v);
-  at[0] = static_cast<uint8_t>(u);
-  at[1] = static_cast<uint8_t>(u >> 8);
-  at[2] = static_cast<uint8_t>(u >> 16);
-  at[3] = static_cast<uint8_t>(u >> 24);
-}
-
-int32_t GetInt(const uint8_t* at) {
-  const uint32_t u = static_cast<uint32_t>(at[0]) | static_cast<uint32_t>(at[1]) << 8 |
-                     static_cast<uint32_t>(at[2]) << 16 | static_cast<uint32_t>(at[3]) << 24;
-  return static_cast<int32_t>(u);
-}
 
 // The sixteen integers at the head of the record, in file order.
 template <typename Record, typename Visit>
@@ -86,14 +73,14 @@ SaveRecord RecordFromTable(const Game& g) {
 
 SaveBytes EncodeSaveRecord(const SaveRecord& record) {
   SaveBytes b{};  // padding is written as zeros
-  ForEachHeadField(record, [&](std::size_t at, const int32_t& v) { PutInt(&b[at], v); });
+  ForEachHeadField(record, [&](std::size_t at, const int32_t& v) { PutLittleEndian32(&b[at], v); });
   for (int r = 0; r < kRows; ++r) {
     std::memcpy(&b[kOpenedOffset + r * kSlots], record.Opened[r].data(), kSlots);
     for (int s = 0; s < kSlots; ++s) {
       uint8_t* at = &b[kCardsOffset + (r * kSlots + s) * kStoredCardSize];
       const TCard& c = record.Cards[r][s];
-      PutInt(at, c.Suit);
-      PutInt(at + 4, c.Rank);
+      PutLittleEndian32(at, c.Suit);
+      PutLittleEndian32(at + 4, c.Rank);
       at[8] = c.Present;
     }
   }
@@ -103,7 +90,7 @@ SaveBytes EncodeSaveRecord(const SaveRecord& record) {
 DecodedRecord DecodeSaveRecord(std::span<const uint8_t> bytes, const Edition& edition) {
   if (bytes.size() < kSaveRecordSize) return {std::nullopt, "the record is shorter than 9528 bytes"};
   SaveRecord r;
-  ForEachHeadField(r, [&](std::size_t at, int32_t& v) { v = GetInt(&bytes[at]); });
+  ForEachHeadField(r, [&](std::size_t at, int32_t& v) { v = GetLittleEndian32(&bytes[at]); });
   if (std::string why = CheckHead(r, edition); !why.empty()) return {std::nullopt, why};
 
   for (int row = 0; row < kRows; ++row) {
@@ -114,8 +101,8 @@ DecodedRecord DecodeSaveRecord(std::span<const uint8_t> bytes, const Edition& ed
 
       const uint8_t* at = &bytes[kCardsOffset + (row * kSlots + s) * kStoredCardSize];
       TCard c;
-      c.Suit = GetInt(at);
-      c.Rank = GetInt(at + 4);
+      c.Suit = GetLittleEndian32(at);
+      c.Rank = GetLittleEndian32(at + 4);
       c.Present = at[8];
       if (!InRange(c.Suit, 0, 3)) return {std::nullopt, "a card has a Suit outside 0..3"};
       if (!InRange(c.Rank, 0, 12)) return {std::nullopt, "a card has a Rank outside 0..12"};
