@@ -113,12 +113,10 @@ QRect TAboutForm::PictureRect() const {
 // up by a pixel every other step until it stands at (25, 11).
 void TAboutForm::GrowStep(int v) {
   QRect r = Image1->geometry();
-  if (r.width() <= 43) {
-    r.setWidth(v);
-    if (v % 2 == 0) {
-      if (r.left() > 25) r.moveLeft(r.left() - 1);
-      if (r.top() > 11) r.moveTop(r.top() - 1);
-    }
+  if (r.width() <= 43) r.setWidth(v);
+  if (v % 2 == 0) {
+    if (r.left() > 25) r.moveLeft(r.left() - 1);
+    if (r.top() > 11) r.moveTop(r.top() - 1);
   }
   r.setHeight(v);
   Image1->setGeometry(r);
