@@ -3,6 +3,7 @@
 #include "commentary/comment.h"
 #include "net_pair.h"
 #include "network/cp1251.h"
+#include "play/new_game.h"
 
 namespace {
 
@@ -223,6 +224,43 @@ TEST(NetSession, WhenThePartnerLeavesTheComputerTakesHisSeatInEachGame) {
       EXPECT_EQ(p.client.out.messages.back().text.rfind("Tarven", 0), 0u);
       EXPECT_NE(g.t.ButtonCaptionId, kCaptionWait) << "VidG " << gc.vidg << " after " << steps;
     }
+  }
+}
+
+// Before the first deal of the session the partner never sat at the table:
+// his leaving, or the client giving up a silent server, leaves the game on
+// it to the player and the computer as it stood.
+TEST(NetSession, LeavingBeforeTheFirstDealLeavesTheTableAsItStands) {
+  struct Case {
+    const char* what;
+    std::function<void(NetPair&)> end;
+    int messages;
+  };
+  const Case cases[] = {
+      {"the server's partner leaves after his name",
+       [](NetPair& p) {
+         p.client.session.OnConnected();
+         NetPair::Deliver(p.client, p.server, WholeReads());
+         p.server.session.OnPartnerGone();
+       },
+       1},
+      {"the client gives up connecting", [](NetPair& p) { p.client.session.Cancel(); }, 0},
+  };
+  for (const Case& c : cases) {
+    NetPair p(21);
+    Peer& side = std::string(c.what).find("server") != std::string::npos ? p.server : p.client;
+    // A durak game at rest: the computer has led and the player is to beat.
+    NewGame(side.g);
+    const TTableState before = side.g.t;
+    p.server.session.Start(NetSide::Server, "Tarven");
+    p.client.session.Start(NetSide::Client, "bob");
+    const size_t shown = side.out.messages.size();
+    c.end(p);
+    EXPECT_EQ(side.g.program.NetRole, -1) << c.what;
+    EXPECT_EQ(side.out.messages.size() - shown, static_cast<size_t>(c.messages)) << c.what;
+    for (int row = 0; row < 6; ++row)
+      EXPECT_EQ(CardsOf(side.g.t, row), CardsOf(before, row)) << c.what << ", row " << row;
+    EXPECT_EQ(side.g.t.WhoseTurn, before.WhoseTurn) << c.what;
   }
 }
 

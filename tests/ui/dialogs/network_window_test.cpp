@@ -10,10 +10,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTcpServer>
+#include <QTcpSocket>
 #include <QTest>
 #include <vector>
 
 #include "core/game_message.h"
+#include "network/net_message.h"
 #include "dialog_window.h"
 #include "ui/about_form.h"
 #include "ui/window_network.h"
@@ -227,6 +229,55 @@ TEST(NetworkSession, TwoWindowsMeetShowEachOthersNameAndChat) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return server.game().program.NetRole == -1; }, kSessionWaitMs));
   EXPECT_EQ(messages, std::vector<int>{kMsgPartnerLeft});
   EXPECT_FALSE(server.windowTitle().endsWith(suffix));
+}
+
+// A partner that says its name and then stops half-way through a record:
+// the window goes on answering, and "Disconnect" in the dialog ends the
+// session, the computer taking the partner's seat.
+TEST(NetworkSession, AStalledPartnerNeverFreezesTheWindowAndIsEndedFromTheDialog) {
+  StartFrom({});
+  TForm1 w(Edition285(), QuietStart());
+  w.ShowAndStart();
+  const quint16 port = FreePort();
+  w.network().SetPort(port);
+  ASSERT_TRUE(w.network().StartSession(true, "Tarven", QString()));
+  QTcpSocket partner;
+  partner.connectToHost(QHostAddress::LocalHost, port);
+  ASSERT_TRUE(partner.waitForConnected(5000));
+  partner.write("bob");
+  partner.flush();
+  // The server's name and its first deal come back.
+  QByteArray heard;
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] {
+        heard += partner.readAll();
+        return heard.size() >= static_cast<qsizetype>(6 + kNetMessageSize);
+      },
+      kSessionWaitMs));
+  EXPECT_TRUE(heard.startsWith("Tarven"));
+  partner.write(QByteArray(static_cast<qsizetype>(kNetMessageSize / 2), '\0'));
+  partner.flush();
+  // The window's own timers still run while the record stays unfinished.
+  int ticks = 0;
+  QTimer tick;
+  QObject::connect(&tick, &QTimer::timeout, [&] { ++ticks; });
+  tick.start(10);
+  QTest::qWait(300);
+  EXPECT_GT(ticks, 5);
+  EXPECT_EQ(w.game().program.NetRole, 1);
+  EXPECT_TRUE(w.AtRest());
+
+  std::vector<int> messages;
+  WatchMessages(w, messages);
+  const bool opened = WithDialogOf(w, "MMNet", [&](QDialog& d) {
+    Child<QRadioButton>(d, "DisconnectRadioButton")->click();
+    Child<QPushButton>(d, "OKButton")->click();
+  });
+  EXPECT_TRUE(opened);
+  EXPECT_EQ(w.game().program.NetRole, -1);
+  EXPECT_EQ(messages, std::vector<int>{kMsgPartnerLeft});
+  EXPECT_TRUE(QTest::qWaitFor([&] { return partner.state() == QAbstractSocket::UnconnectedState; },
+                              kSessionWaitMs));
 }
 
 }  // namespace
