@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/game_message.h"
 #include "ui/dialog_parts.h"
@@ -32,7 +33,6 @@ TNetworkForm::TNetworkForm(Game& g, WindowNetwork& network, QWidget* parent)
   setObjectName("NetworkForm");
   const int lang = g.program.Lang;
   setWindowTitle(kCaption.In(lang));
-  setFixedSize(201, 220);
 
   NameGroupBox = new QGroupBox(kNameGroup.In(lang), this);
   NameGroupBox->setObjectName("NameGroupBox");
@@ -88,6 +88,10 @@ TNetworkForm::TNetworkForm(Game& g, WindowNetwork& network, QWidget* parent)
   connect(ConnectRadioButton, &QRadioButton::clicked, this, &TNetworkForm::ChoiceChanged);
   connect(OKButton, &QPushButton::clicked, this, &TNetworkForm::OKButtonClick);
   connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+  // 201 x 220 as designed, wider where this platform's font needs it to
+  // show the group captions whole.
+  const QSize hint = sizeHint();
+  setFixedSize(std::max(201, hint.width()), std::max(220, hint.height()));
   NameEdit->setFocus();
   CentreOver(this, parent);
 }

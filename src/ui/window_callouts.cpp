@@ -221,8 +221,13 @@ void WindowCallouts::ShowStatusBarPanels(const StatusBarView& view) {
   if (view.chatVisible) {
     const int height = std::max(form_.StatusBar1->height() - 2 * view.chatTop, 16);
     chat->setText(Text(view.chatText));
-    chat->setGeometry(view.chatLeft, view.chatTop, std::max(view.chatWidth, 20), height);
-    form_.ChatButton->setGeometry(view.chatButtonLeft, view.chatButtonTop, 13, height);
+    // Measured from panel 0 as Qt has laid it out, which may be narrower
+    // than the width asked for when the clock's panel had to widen.
+    const QRect panel = panels[0]->geometry();
+    const int field = std::min(view.chatWidth, panel.width() - 20);
+    const int button = std::min(view.chatButtonLeft, panel.width() - 15);
+    chat->setGeometry(panel.left() + view.chatLeft - 4, view.chatTop, std::max(field, 20), height);
+    form_.ChatButton->setGeometry(panel.left() + button, view.chatButtonTop, 13, height);
     chat->raise();
     form_.ChatButton->raise();
   }

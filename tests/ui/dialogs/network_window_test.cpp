@@ -219,6 +219,10 @@ TEST(NetworkSession, TwoWindowsMeetShowEachOthersNameAndChat) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return ChatText(server) == QStringLiteral("Hello there"); },
                               kSessionWaitMs))
       << ChatText(server).toStdString();
+  // KALVENAR_NETWORK_SCREENSHOT=FILE keeps a picture of the server's window.
+  if (const QByteArray file = qgetenv("KALVENAR_NETWORK_SCREENSHOT"); !file.isEmpty()) {
+    EXPECT_TRUE(server.grab().save(QString::fromLocal8Bit(file), "PNG"));
+  }
 
   // The client leaves: the server tells its player and the computer sits
   // down again.
