@@ -146,6 +146,27 @@ TEST(NetworkDialog, AServerNobodyAnswersIsToldWithMessageThirteen) {
   EXPECT_EQ(messages, std::vector<int>{kMsgServerSilent});
 }
 
+// A port another program holds: the server cannot open, says so with
+// message 10, and no session starts; the dialog stays open.
+TEST(NetworkDialog, AServerThatCannotListenIsToldWithMessageTen) {
+  StartFrom({});
+  TForm1 w(Edition285(), QuietStart());
+  w.ShowAndStart();
+  QTcpServer holder;
+  ASSERT_TRUE(holder.listen(QHostAddress::Any, 0));
+  w.network().SetPort(holder.serverPort());
+  std::vector<int> messages;
+  WatchMessages(w, messages);
+  TNetworkForm form(w.game(), w.network(), &w);
+  form.show();
+  Child<QPushButton>(form, "OKButton")->click();
+  EXPECT_EQ(messages, std::vector<int>{kMsgServerError});
+  EXPECT_TRUE(form.isVisible());
+  EXPECT_EQ(w.game().program.NetRole, -1);
+  EXPECT_FALSE(w.network().Active());
+  EXPECT_FALSE(w.windowTitle().endsWith(QString::fromUtf8(" - сетевая игра")));
+}
+
 TEST(AboutDialog, ThePictureGrowsToItsPlaceAndTheTextsFollowTheLanguage) {
   StartFrom({});
   TForm1 w(Edition285(), QuietStart());
