@@ -39,7 +39,8 @@ bool WindowNetwork::StartSession(bool asServer, const std::string& name, const Q
   asServer_ = asServer;
   reachedServer_ = false;
   if (asServer) {
-    if (!link_.Listen(QHostAddress::Any, port_)) {
+    // Every interface; where the system has no IPv6, every IPv4 one.
+    if (!link_.Listen(QHostAddress::Any, port_) && !link_.Listen(QHostAddress::AnyIPv4, port_)) {
       ShowGameMessage(g, kMsgServerError, -1);
       link_.Close();
       return false;

@@ -7,6 +7,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTcpServer>
@@ -254,6 +255,38 @@ TEST(NetworkSession, TwoWindowsMeetShowEachOthersNameAndChat) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return server.game().program.NetRole == -1; }, kSessionWaitMs));
   EXPECT_EQ(messages, std::vector<int>{kMsgPartnerLeft});
   EXPECT_FALSE(server.windowTitle().endsWith(suffix));
+}
+
+// The window as the client of the headless peer: the tool's deal and its
+// chat line arrive, and the window shows the tool's name.
+TEST(NetworkSession, TheWindowPlaysTheHeadlessPeer) {
+  StartFrom({});
+  TForm1 w(Edition285(), QuietStart(0, 1, 7));
+  w.ShowAndStart();
+  const quint16 port = FreePort();
+  QProcess tool;
+  tool.start(QStringLiteral(KALVENAR_CLI),
+             {"net", "--listen", QString::number(port), "--name", "robot", "--timeout", "20",
+              "--vidg", "6", "--formg", "0", "--chat", "hi from the tool"});
+  ASSERT_TRUE(tool.waitForStarted(5000));
+  w.network().SetPort(port);
+  // The tool may not listen yet: the window tries until it does.
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] {
+        if (w.game().program.NetRole == -1)
+          w.network().StartSession(false, "ann", QStringLiteral("127.0.0.1"));
+        return w.network().Session().ChatReceived().size() == 1;
+      },
+      kSessionWaitMs))
+      << tool.readAllStandardError().toStdString();
+  EXPECT_EQ(w.network().Session().ChatReceived()[0], "Hi from the tool");
+  EXPECT_EQ(w.game().program.NetNames[1], "Robot");
+  EXPECT_EQ(w.game().t.VidG, 6);  // the tool deals Eights
+  EXPECT_TRUE(w.windowTitle().endsWith(QString::fromUtf8(" - сетевая игра")));
+  w.network().EndSession();
+  // The tool sees its partner go and leaves with status 3.
+  ASSERT_TRUE(tool.waitForFinished(kSessionWaitMs));
+  EXPECT_EQ(tool.exitCode(), 3);
 }
 
 // A partner that says its name and then stops half-way through a record:
