@@ -5,8 +5,6 @@
 // progress for --timeout seconds: one line on stderr, exit status 3.
 #include <QCoreApplication>
 #include <QHostAddress>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTimer>
 #include <iostream>
 
@@ -17,6 +15,7 @@
 #include "persistence/settings_schema.h"
 #include "persistence/settings_store.h"
 #include "play/net_player_bot.h"
+#include "ui/net_link.h"
 
 namespace {
 
@@ -45,7 +44,11 @@ struct PeerOptions {
 class NetPeer {
  public:
   NetPeer(const Edition& edition, int64_t seed, const PeerOptions& o)
-      : clock_(seed * 100000000), game_(edition, callouts_, clock_), session_(game_), o_(o) {
+      : clock_(seed * 100000000),
+        game_(edition, callouts_, clock_),
+        session_(game_),
+        o_(o),
+        link_(session_, MakeHooks()) {
     game_.store = &store_;
     ApplyFirstStartValues(game_);
     BuildPack(game_.t.Pack);
@@ -65,81 +68,43 @@ class NetPeer {
     });
     Progress();
     if (o_.server) {
-      if (!server_.listen(QHostAddress::LocalHost, o_.port) &&
-          !server_.listen(QHostAddress::Any, o_.port))
+      if (!link_.Listen(QHostAddress::LocalHost, o_.port) &&
+          !link_.Listen(QHostAddress::Any, o_.port))
         Fail("cannot listen on port " + std::to_string(o_.port));
       session_.Start(NetSide::Server, o_.name);
-      QObject::connect(&server_, &QTcpServer::newConnection, [this] { Accept(); });
       return;
     }
-    socket_ = new QTcpSocket();
-    Wire();
     session_.Start(NetSide::Client, o_.name);
-    QObject::connect(socket_, &QTcpSocket::connected, [this] {
-      session_.OnConnected();
-      Flush();
-    });
-    socket_->connectToHost(o_.host, o_.port);
+    link_.Connect(o_.host, o_.port);
   }
 
  private:
-  void Accept() {
-    QTcpSocket* s = server_.nextPendingConnection();
-    if (socket_ != nullptr) {  // one partner only
-      s->close();
-      s->deleteLater();
-      return;
-    }
-    socket_ = s;
-    Wire();
-  }
-
-  void Wire() {
-    QObject::connect(socket_, &QTcpSocket::readyRead, [this] { Read(); });
-    QObject::connect(socket_, &QTcpSocket::disconnected, [this] { Gone(); });
-    QObject::connect(socket_, &QTcpSocket::errorOccurred, [this](QAbstractSocket::SocketError e) {
-      if (e == QAbstractSocket::RemoteHostClosedError) return;  // the disconnect follows
+  NetLink::Hooks MakeHooks() {
+    NetLink::Hooks h;
+    h.afterRead = [this] { Read(); };
+    h.partnerGone = [this] {
+      if (!finished_) Fail("the partner has gone");
+    };
+    h.error = [this](QAbstractSocket::SocketError e) {
       // A server that is not listening yet: try again until the timeout.
       if (e == QAbstractSocket::ConnectionRefusedError && !o_.server && !session_.HandshakeDone()) {
-        QTimer::singleShot(200, [this] { socket_->connectToHost(o_.host, o_.port); });
+        QTimer::singleShot(200, [this] { link_.Reconnect(); });
         return;
       }
-      if (!finished_) Fail("connection error: " + socket_->errorString().toStdString());
-    });
+      if (!finished_) Fail("connection error: " + link_.ErrorText().toStdString());
+    };
+    return h;
   }
 
   void Read() {
-    const QByteArray bytes = socket_->readAll();
-    if (bytes.isEmpty() || finished_) return;
+    if (finished_) return;
     Progress();
-    session_.OnReceived(
-        std::span(reinterpret_cast<const uint8_t*>(bytes.constData()), bytes.size()));
     if (session_.CloseWanted())
       Fail("refused the partner's message: " + NetFaultText(session_.Fault(), 1));
-    if (session_.FirstDealDue()) {
-      // The pause keeps the name and the first deal apart for a copy that
-      // takes its whole first read as the name.
-      QTimer::singleShot(300, [this] {
-        session_.DealFirstGame();
-        Flush();
-        Drive();
-      });
-    }
-    Flush();
     Drive();
   }
 
-  void Gone() {
-    if (finished_) return;
-    Read();
-    if (!finished_) Fail("the partner has gone");
-  }
-
-  void Flush() {
-    if (socket_ == nullptr) return;
-    const std::vector<uint8_t> out = session_.TakeOutgoing();
-    if (!out.empty()) socket_->write(reinterpret_cast<const char*>(out.data()), out.size());
-  }
+  void Flush() { link_.Flush(); }
 
   // The chat lines go once the names are known; the player acts while it is
   // his turn; every finished round is printed.
@@ -197,11 +162,8 @@ class NetPeer {
     out["messages_received"] = session_.MessagesReceived();
     out["chat_received"] = session_.ChatReceived();
     std::cout << out.dump() << std::endl;
-    if (socket_ != nullptr && socket_->state() == QAbstractSocket::ConnectedState) {
-      socket_->flush();
-      socket_->waitForBytesWritten(2000);
-      socket_->disconnectFromHost();
-    }
+    link_.FlushAndWait(2000);
+    link_.Close();
     QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
   }
 
@@ -220,8 +182,7 @@ class NetPeer {
   Game game_;
   NetSession session_;
   PeerOptions o_;
-  QTcpServer server_;
-  QTcpSocket* socket_ = nullptr;
+  NetLink link_;
   QTimer stall_;
   bool chatSent_ = false;
   bool finished_ = false;

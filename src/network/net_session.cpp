@@ -107,7 +107,7 @@ void NetSession::Start(NetSide side, const std::string& ownName) {
   side_ = side;
   in_.clear();
   out_.clear();
-  nameReceived_ = firstDealDue_ = closeWanted_ = false;
+  nameReceived_ = firstDealDue_ = closeWanted_ = partnerSeated_ = false;
   awaitingDeal_ = side == NetSide::Client;
   fault_ = NetFault::None;
   sent_ = received_ = 0;
@@ -301,6 +301,7 @@ void NetSession::ApplyPendingDeal() {
   }
   CountRows(g_);
   awaitingDeal_ = false;
+  partnerSeated_ = true;
   t.DealLatch = -1;
   g_.out->LayoutTable();
   g_.out->PlaceControls();
@@ -364,7 +365,10 @@ void NetSession::SendNewDeal(int code) {
   if (side_ != NetSide::Server || !Running()) return;
   g_.newGameDue = false;
   NewGame(g_);  // the deal alone: the session shows it once it is sent
-  if (nameReceived_) Queue(DealMessage(g_, code));
+  if (nameReceived_) {
+    Queue(DealMessage(g_, code));
+    partnerSeated_ = true;
+  }
   DealAndStart(g_);
   FinishRoundIfOver();
 }
@@ -420,15 +424,28 @@ void NetSession::OnConnectError() {
   RefreshIdentity();
 }
 
+void NetSession::Cancel() {
+  if (!Running()) return;
+  nameReceived_ = firstDealDue_ = awaitingDeal_ = partnerSeated_ = false;
+  g_.program.NetRole = -1;
+  g_.t.DealLatch = -1;
+  RefreshIdentity();
+}
+
 void NetSession::ReturnToComputer() {
   if (!Running()) return;
-  nameReceived_ = false;
+  nameReceived_ = firstDealDue_ = false;
   g_.program.NetRole = -1;
   awaitingDeal_ = false;
   g_.t.DealLatch = -1;
   g_.out->UpdateStatusBar();
   g_.out->PlaceControls();
   RefreshIdentity();
+  // A partner who leaves before the first deal of the session never sat at
+  // this table: the game on it is the computer's own, at rest, and must not
+  // be played on as if the partner had left it half-way.
+  if (!partnerSeated_) return;
+  partnerSeated_ = false;
   ComputerTakesPartnersSeat(g_);
   DealScheduledGame(g_);
 }

@@ -51,6 +51,10 @@ class NetSession {
   // at once; the client's front end closes its socket and the disconnect
   // event follows.
   void End();
+  // The client gives up a server that never answered (the dialog's
+  // "Disconnect" while still connecting): the session ends and the table
+  // stays as it is, as after a connection error, without a message.
+  void Cancel();
 
   // From the table.
   void SendMove(int value, int code);
@@ -67,6 +71,10 @@ class NetSession {
   std::vector<uint8_t> TakeOutgoing();
   bool Running() const { return g_.program.NetRole != -1; }
   bool HandshakeDone() const { return nameReceived_; }
+  // A received record is being applied (an animation or a box of it may be
+  // letting window events through): the front end waits before it acts on
+  // the connection.
+  bool Busy() const { return processing_; }
   bool FirstDealDue() const { return firstDealDue_; }
   // A received record was refused: the front end closes the connection.
   bool CloseWanted() const { return closeWanted_; }
@@ -102,6 +110,8 @@ class NetSession {
   bool closeWanted_ = false;
   bool processing_ = false;
   bool awaitingDeal_ = false;
+  // A game of the session is on the table, with the partner in row 0.
+  bool partnerSeated_ = false;
   NetFault fault_ = NetFault::None;
   NetMessage pendingDeal_{};
   int sent_ = 0, received_ = 0;

@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -30,6 +31,7 @@
 #include "ui/qt_settings_store.h"
 #include "ui/table_renderer.h"
 #include "ui/table_view.h"
+#include "ui/window_network.h"
 #include "ui/window_shell.h"
 
 namespace {
@@ -80,6 +82,7 @@ TForm1::TForm1(const Edition& edition, const StartOptions& options, QWidget* par
   callouts_.SetUnattended(options_.screenshot);
   CreateControls();
   shell_ = std::make_unique<WindowShell>(*this);
+  network_ = new WindowNetwork(*this);
   ResizeTablePictures(pictures_, width(), height(), art_->DevicePixelRatio());
 
   const QPoint centred = CentredPosition();
@@ -98,7 +101,11 @@ TForm1::TForm1(const Edition& edition, const StartOptions& options, QWidget* par
   RepaintTable(false);
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+  // The sockets go before the game they report to.
+  delete network_;
+  network_ = nullptr;
+}
 
 void TForm1::CreateControls() {
   table_ = new TableView(*this);
@@ -176,6 +183,8 @@ void TForm1::CreateControls() {
   statusPanels_[0]->setMaximumWidth(QWIDGETSIZE_MAX);
   statusPanels_[0]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   statusPanels_[1]->setAlignment(Qt::AlignCenter);
+
+  CreateChatControls();
 
   auto* clockTimer = new QTimer(this);
   const int64_t start = ClockStart(game_);
@@ -350,6 +359,28 @@ void TForm1::FormPaint(QPainter& painter, const QRect& dirty) {
   }
   painter.setClipRect(dirty);
   painter.drawImage(QPoint(0, 0), pictures_.BackBuffer);
+}
+
+void TForm1::CreateChatControls() {
+  ChatEdit = new QLineEdit(StatusBar1);
+  ChatEdit->setObjectName("ChatEdit");
+  ChatEdit->setMaxLength(50);
+  ChatEdit->hide();
+  connect(ChatEdit, &QLineEdit::returnPressed, this, &TForm1::SendChatLine);
+  ChatButton = new QPushButton(StatusBar1);
+  ChatButton->setObjectName("ChatButton");
+  ChatButton->setText(QStringLiteral(">"));
+  ChatButton->hide();
+  connect(ChatButton, &QPushButton::clicked, this, &TForm1::SendChatLine);
+}
+
+void TForm1::SendChatLine() {
+  if (game_.program.NetRole == -1) return;
+  network_->SendChat(ChatEdit->text());
+}
+
+bool TForm1::AtRest() const {
+  return ReadyForPlayer() && !callouts_.Animating() && !callouts_.Waiting();
 }
 
 bool TForm1::ReadyForPlayer() const {

@@ -19,6 +19,7 @@
 class Artwork;
 class QFrame;
 class QLabel;
+class QLineEdit;
 class QBoxLayout;
 class QPushButton;
 class QStatusBar;
@@ -26,6 +27,7 @@ class QtSettingsStore;
 class LazySound;
 class TableView;
 class WindowShell;
+class WindowNetwork;
 
 // The wall clock, which a screenshot run holds still while it deals so that
 // a seed always gives the same cards.
@@ -73,6 +75,11 @@ class TForm1 : public QMainWindow {
   WindowCallouts& callouts() { return callouts_; }
   // The menus, their commands and the dialogs they open.
   WindowShell& shell() { return *shell_; }
+  // The network session and its sockets.
+  WindowNetwork& network() { return *network_; }
+  // Nothing is under way: play is open, no box is up, no cards are moving
+  // and no pause is running. The network acts on the table only then.
+  bool AtRest() const;
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -81,6 +88,7 @@ class TForm1 : public QMainWindow {
  private:
   friend class WindowCallouts;
   friend class WindowShell;
+  friend class WindowNetwork;
 
   void CreateControls();
   void FitPanelsToTheirCaptions();
@@ -100,6 +108,9 @@ class TForm1 : public QMainWindow {
   // A suit button of the trump panel (0 clubs .. 3 hearts).
   void TrumpButtonClick(int suit);
   void CreateSuitButtons(QBoxLayout* panelLayout);
+  void CreateChatControls();
+  // Enter in the chat field or its button: the line goes to the partner.
+  void SendChatLine();
   // The player may act: the first deal is shown and no box is up.
   bool ReadyForPlayer() const;
 
@@ -131,6 +142,10 @@ class TForm1 : public QMainWindow {
   QLabel* PlayLabel = nullptr;
   QStatusBar* StatusBar1 = nullptr;
   std::array<QLabel*, 3> statusPanels_{};
+  // The chat of a network game, laid over the first panel of the status bar.
+  QLineEdit* ChatEdit = nullptr;
+  QPushButton* ChatButton = nullptr;
+  WindowNetwork* network_ = nullptr;
   // The menus, shortcuts and help; made after the controls, gone first.
   std::unique_ptr<WindowShell> shell_;
 };

@@ -126,7 +126,7 @@ int TakeScreenshot(const Edition& edition, const StartOptions& options) {
   if (options.dialog) {
     picture = PictureWithDialog(window, *options.dialog);
     if (!picture) {
-      std::fprintf(stderr, "the %s dialog is not built yet: no picture was taken\n",
+      std::fprintf(stderr, "the %s dialog did not open: no picture was taken\n",
                    NameOf(*options.dialog));
       window.close();
       return 1;

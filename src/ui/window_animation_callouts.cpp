@@ -33,7 +33,9 @@ bool WindowCallouts::Animating() const {
 
 void WindowCallouts::Pause(int milliseconds) {
   if (unattended_ || milliseconds <= 0) return;
+  ++waitDepth_;
   Animator().Clock().Pause(milliseconds);
+  --waitDepth_;
 }
 
 // The controls are put away while the cards are dealt; play brings them back.

@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStatusBar>
@@ -16,6 +17,7 @@
 #include "play/save_restore.h"
 #include "ui/lazy_sound.h"
 #include "ui/main_window.h"
+#include "ui/window_network.h"
 #include "ui/window_shell.h"
 
 namespace {
@@ -49,6 +51,18 @@ class PlacedMessageBox final : public QMessageBox {
   GameMessageBox box_;
 };
 
+// Counts a wait of the engine for as long as it runs.
+class WaitScope {
+ public:
+  explicit WaitScope(int& depth) : depth_(depth) { ++depth_; }
+  ~WaitScope() { --depth_; }
+  WaitScope(const WaitScope&) = delete;
+  WaitScope& operator=(const WaitScope&) = delete;
+
+ private:
+  int& depth_;
+};
+
 int ClockTextWidth(const QLabel& panel) {
   return QFontMetrics(panel.font()).horizontalAdvance(QStringLiteral(" 00:00:00")) + 8;
 }
@@ -62,6 +76,7 @@ void WindowCallouts::RepaintTable(bool show) {
 bool WindowCallouts::ShowGameMessage(const GameMessageBox& box) {
   if (messageObserver_) messageObserver_(box);
   if (unattended_) return true;
+  const WaitScope wait(waitDepth_);
   PlacedMessageBox message(box, &form_);
   message.setWindowTitle(form_.windowTitle());
   message.setText(Text(box.text));
@@ -144,6 +159,7 @@ WindowRect WindowCallouts::MainWindowRect() const {
 }
 
 void WindowCallouts::ProcessPendingEvents() {
+  const WaitScope wait(waitDepth_);
   QCoreApplication::processEvents();
 }
 
@@ -198,6 +214,47 @@ void WindowCallouts::ShowStatusBarPanels(const StatusBarView& view) {
     if (i == 2) width = std::max(width, ClockTextWidth(*panels[i]));
     if (width > 0 && i > 0) panels[i]->setFixedWidth(width);
   }
+  // The chat of a network game lies over panel 0 and starts with its text.
+  QLineEdit* chat = form_.ChatEdit;
+  chat->setVisible(view.chatVisible);
+  form_.ChatButton->setVisible(view.chatVisible);
+  if (view.chatVisible) {
+    const int height = std::max(form_.StatusBar1->height() - 2 * view.chatTop, 16);
+    chat->setText(Text(view.chatText));
+    // Measured from panel 0 as Qt has laid it out, which may be narrower
+    // than the width asked for when the clock's panel had to widen.
+    const QRect panel = panels[0]->geometry();
+    const int field = std::min(view.chatWidth, panel.width() - 20);
+    const int button = std::min(view.chatButtonLeft, panel.width() - 15);
+    chat->setGeometry(panel.left() + view.chatLeft - 4, view.chatTop, std::max(field, 20), height);
+    form_.ChatButton->setGeometry(panel.left() + button, view.chatButtonTop, 13, height);
+    chat->raise();
+    form_.ChatButton->raise();
+  }
+}
+
+void WindowCallouts::SendMove(int value, int code) {
+  form_.network_->SendMove(value, code);
+}
+
+void WindowCallouts::NetRoundEnded() {
+  form_.network_->RoundEnded();
+}
+
+void WindowCallouts::RequestNewDeal() {
+  form_.network_->RequestNewDeal();
+}
+
+void WindowCallouts::ShowChatLine(const std::string& text) {
+  form_.ChatEdit->setText(Text(text));
+}
+
+bool WindowCallouts::PartnerConnected() const {
+  return form_.network_->PartnerConnected();
+}
+
+void WindowCallouts::CloseIdleServerSocket() {
+  form_.network_->CloseIdleServerSocket();
 }
 
 void WindowCallouts::ShowClock(const std::string& text) {

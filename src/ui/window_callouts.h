@@ -56,6 +56,13 @@ class WindowCallouts final : public ICallouts {
   void ShowStatusBarPanels(const StatusBarView& view) override;
   void ShowClock(const std::string& text) override;
   void ApplyTableControls(const TableControlsView& view) override;
+  // The network session (window_network.cpp).
+  void SendMove(int value, int code) override;
+  void NetRoundEnded() override;
+  void RequestNewDeal() override;
+  void ShowChatLine(const std::string& text) override;
+  bool PartnerConnected() const override;
+  void CloseIdleServerSocket() override;
 
   // The moving cards and the mouse's marks (window_animation_callouts.cpp).
   void AnimateMove(const CardFlight& flight) override;
@@ -81,6 +88,9 @@ class WindowCallouts final : public ICallouts {
   // Made on first use, once the window's pictures exist.
   CardAnimator& Animator();
   bool Animating() const;
+  // A pause, a box or a pass of the event loop asked for by the engine is
+  // running: the engine is in the middle of something.
+  bool Waiting() const { return waitDepth_ > 0; }
 
  private:
   void HideTableControls();
@@ -102,5 +112,6 @@ class WindowCallouts final : public ICallouts {
   // controls are shown for the next game, and a comment only comes back
   // when the game has a new one to say.
   bool talkHeldAway_ = false;
+  int waitDepth_ = 0;
   std::function<void(const GameMessageBox&)> messageObserver_;
 };

@@ -17,12 +17,14 @@
 #include "play/save_restore.h"
 #include "play/shortcuts.h"
 #include "play/table_look.h"
+#include "ui/about_form.h"
 #include "ui/color_form.h"
 #include "ui/dialog_parts.h"
 #include "ui/help_window.h"
 #include "ui/keyboard.h"
 #include "ui/main_menu.h"
 #include "ui/main_window.h"
+#include "ui/network_form.h"
 #include "ui/propertie_form.h"
 #include "ui/table_view.h"
 
@@ -100,8 +102,12 @@ void WindowShell::OpenHelp() {
 }
 
 void WindowShell::OpenOnMoneyPage() {
+  OpenHelpPage(QString::fromLatin1(kOnMoneyPage));
+}
+
+void WindowShell::OpenHelpPage(const QString& file) {
   if (help_ == nullptr) help_ = new HelpWindow(&form_);
-  help_->ShowPage(helpLang_, QString::fromLatin1(kOnMoneyPage));
+  help_->ShowPage(helpLang_, file);
 }
 
 void WindowShell::WindowClosing() {
@@ -187,6 +193,23 @@ void WindowShell::OpenLook(LookMode mode) {
   dialog.exec();
 }
 
+void WindowShell::OpenNetwork() {
+  Game& g = form_.game_;
+  if (!DialogMayOpen(TableCommand::Network)) return;
+  const ModalDialogScope modal(g);
+  TNetworkForm dialog(g, form_.network(), &form_);
+  dialog.exec();
+}
+
+// The About box opens during the guessing game too.
+void WindowShell::OpenAbout() {
+  Game& g = form_.game_;
+  if (!form_.started_ || g.program.ModalFlag == -1) return;
+  const ModalDialogScope modal(g);
+  TAboutForm dialog(g, *form_.art_, *this, &form_);
+  dialog.exec();
+}
+
 void WindowShell::MenuCommandChosen(MenuCommand command) {
   Game& g = form_.game_;
   switch (command) {
@@ -224,10 +247,11 @@ void WindowShell::MenuCommandChosen(MenuCommand command) {
     case MenuCommand::Options:
       OpenOptions();
       break;
-    // NETWORK AND ABOUT DIALOGS: they come with network play; until then
-    // the items do nothing.
     case MenuCommand::Network:
+      OpenNetwork();
+      break;
     case MenuCommand::About:
+      OpenAbout();
       break;
   }
   RefreshMenus();

@@ -43,6 +43,8 @@ class WindowShell {
   void OpenHelp();
   // "On money": the help's page about it, in the help window.
   void OpenOnMoneyPage();
+  // Another page of the help in the window's language ("about.html").
+  void OpenHelpPage(const QString& file);
   // The window is closing; its geometry has been written.
   void WindowClosing();
   // A command of the menus, as if its item were chosen (the menus' own path).
@@ -60,6 +62,8 @@ class WindowShell {
   bool DialogMayOpen(TableCommand dialog) const;
   void OpenOptions();
   void OpenLook(LookMode mode);
+  void OpenNetwork();
+  void OpenAbout();
   // After a restore or a key of play: the mouse pointer onto a card of the hand.
   void PutPointer(const std::optional<TablePoint>& point);
 

@@ -3,6 +3,7 @@
 #include "commentary/comment.h"
 #include "net_pair.h"
 #include "network/cp1251.h"
+#include "play/new_game.h"
 
 namespace {
 
@@ -75,6 +76,32 @@ TEST(NetSession, BothSidesAgreeOnEveryRoundOfEachGame) {
       }
     }
   }
+}
+
+// Pentagon's deals between two stand-ins can run for tens of thousands of
+// actions (each side draws and passes while the other sheds, and the pile
+// keeps coming back as the stock), so they are not played to their end
+// here; what is checked is that the two tables never part and that every
+// code of the form crosses.
+TEST(NetSession, PentagonKeepsBothTablesTheSameAndSendsEveryCode) {
+  NetPair p(36);
+  p.server.g.t.VidG = 5;
+  p.server.g.t.FormG = 9;
+  p.Connect();
+  for (int step = 0; step < 3000; ++step) {
+    ASSERT_TRUE(p.Step()) << "nobody can act at step " << step;
+    ASSERT_EQ(p.server.session.Fault(), NetFault::None);
+    ASSERT_EQ(p.client.session.Fault(), NetFault::None);
+    if (p.server.session.Rounds().size() == p.client.session.Rounds().size() &&
+        !p.client.session.AwaitingDeal()) {
+      ExpectSameTable(p);
+      EXPECT_EQ(p.server.g.t.TrumpSuit, p.client.g.t.TrumpSuit) << "step " << step;
+      if (::testing::Test::HasFailure()) return;
+    }
+  }
+  std::set<int> seen = p.server.out.codesSent;
+  seen.insert(p.client.out.codesSent.begin(), p.client.out.codesSent.end());
+  EXPECT_EQ(seen, (std::set<int>{0, 2, 3, 4, 5, 6, 7, 8}));
 }
 
 TEST(NetSession, EveryMoveCodeIsSentAndApplied) {
@@ -223,6 +250,43 @@ TEST(NetSession, WhenThePartnerLeavesTheComputerTakesHisSeatInEachGame) {
       EXPECT_EQ(p.client.out.messages.back().text.rfind("Tarven", 0), 0u);
       EXPECT_NE(g.t.ButtonCaptionId, kCaptionWait) << "VidG " << gc.vidg << " after " << steps;
     }
+  }
+}
+
+// Before the first deal of the session the partner never sat at the table:
+// his leaving, or the client giving up a silent server, leaves the game on
+// it to the player and the computer as it stood.
+TEST(NetSession, LeavingBeforeTheFirstDealLeavesTheTableAsItStands) {
+  struct Case {
+    const char* what;
+    std::function<void(NetPair&)> end;
+    int messages;
+  };
+  const Case cases[] = {
+      {"the server's partner leaves after his name",
+       [](NetPair& p) {
+         p.client.session.OnConnected();
+         NetPair::Deliver(p.client, p.server, WholeReads());
+         p.server.session.OnPartnerGone();
+       },
+       1},
+      {"the client gives up connecting", [](NetPair& p) { p.client.session.Cancel(); }, 0},
+  };
+  for (const Case& c : cases) {
+    NetPair p(21);
+    Peer& side = std::string(c.what).find("server") != std::string::npos ? p.server : p.client;
+    // A durak game at rest: the computer has led and the player is to beat.
+    NewGame(side.g);
+    const TTableState before = side.g.t;
+    p.server.session.Start(NetSide::Server, "Tarven");
+    p.client.session.Start(NetSide::Client, "bob");
+    const size_t shown = side.out.messages.size();
+    c.end(p);
+    EXPECT_EQ(side.g.program.NetRole, -1) << c.what;
+    EXPECT_EQ(side.out.messages.size() - shown, static_cast<size_t>(c.messages)) << c.what;
+    for (int row = 0; row < 6; ++row)
+      EXPECT_EQ(CardsOf(side.g.t, row), CardsOf(before, row)) << c.what << ", row " << row;
+    EXPECT_EQ(side.g.t.WhoseTurn, before.WhoseTurn) << c.what;
   }
 }
 
