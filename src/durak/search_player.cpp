@@ -115,7 +115,7 @@ bool ReadView(const Game& g, View& v) {
   v.base.firstDiscardDone = t.FirstDiscardDone == 1;
   // The set of cards it cannot see: what the discards leave of the pack.
   v.unseen = RowMask(g, 1) | RowMask(g, 5);
-  v.otherCount = CountCards(RowMask(g, 1));
+  v.otherCount = std::clamp(t.RowCount[1], 0, kSlots);  // the size of a hand is in plain view
   v.shown = g.seen.takenUp[1] & v.unseen;
   while (CountCards(v.shown) > v.otherCount) v.shown &= v.shown - 1;
   v.trumpCard = TrumpCardLies(g) ? CardOf(t.CardGrid[4][0]) : -1;
@@ -208,8 +208,8 @@ double MillisecondsSince(Clock::time_point start) {
 }
 
 int ChooseAmong(Game& g, const View& v, const std::vector<Candidate>& moves) {
-  const SearchBudget budget;
   if (moves.size() <= 1) return 0;
+  const SearchBudget budget = SearchBudget::For(g);
   const auto start = Clock::now();
   Tally tally;
   tally.moves = static_cast<int>(moves.size());
@@ -414,6 +414,12 @@ std::optional<std::vector<int>> SearchCoverAll(Game& g) {
   v.base.covers = 0;
   v.base.transferDeclined = true;
   return Timed<std::vector<int>>(g, CoverAllFrom, v);
+}
+
+SearchBudget SearchBudget::For(const Game& g) {
+  SearchBudget b;
+  if (g.searchTimings != nullptr) b.capMilliseconds = g.searchTimings->capMilliseconds;
+  return b;
 }
 
 double SearchTimings::Median() const { return Percentile(50); }

@@ -29,6 +29,9 @@ std::optional<std::vector<int>> SearchCoverAll(Game& g);
 // How long each choice took, in milliseconds, for the measurements that ask.
 struct SearchTimings {
   std::vector<double> milliseconds;
+  // The time cap while measuring; tests that compare choices lift it, so
+  // that a busy machine cannot cut one search shorter than the other.
+  double capMilliseconds = 50;
   double Median() const;
   double Percentile(double p) const;  // p in 0..100
 };
@@ -38,5 +41,9 @@ struct SearchBudget {
   int mostRounds = 160;       // deals of the unseen cards tried, each with every move
   int mostPlayOuts = 2400;    // play-outs in all
   int fewestRounds = 16;      // before a move may be dropped or the search stop
-  double capMilliseconds = 50;  // a guard against a slow machine, never reached normally
+  // The most one choice may take: a busy machine stops the search here (and
+  // then the choice depends on the machine's speed, not only on the seed).
+  double capMilliseconds = 50;
+
+  static SearchBudget For(const Game& g);
 };

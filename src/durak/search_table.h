@@ -6,8 +6,11 @@
 // The rules are those of the table it was taken from: what beats what (the
 // Japanese spade rule included), the rising road of Road durak, the five-card
 // first trick, the transfer form's conditions, the draw-up order with the
-// last cards shared or not, and the end of the game. Seat 0 is the side that
-// searches (row 0 of the table), seat 1 the other.
+// last cards shared or not, and the end of the game. A play-out is only an
+// estimate, so it leaves out what the fast policies never do (several-card
+// leads, Reverse durak's blind covers) and lets either attacker load a
+// taking defender. Seat 0 is the side that searches (row 0 of the table),
+// seat 1 the other.
 //
 // The fast policies play both seats in the play-outs: lead the lowest plain
 // card, cover with the lowest card of the suit, trump only when the stock is
