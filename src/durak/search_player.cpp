@@ -306,10 +306,6 @@ int TransferFrom(Game& g, const View& v) {
   return moves[static_cast<size_t>(ChooseAmong(g, v, moves))].slot;
 }
 
-struct CoverQuestion {
-  int row = 2, slot = 0;
-};
-
 std::vector<Candidate> CoverMoves(const Game& g, const View& v, const TCard& attack) {
   std::vector<Candidate> moves;
   for (int card : HandCardsByPreference(v)) {
