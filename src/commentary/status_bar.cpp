@@ -47,6 +47,9 @@ std::string OpponentName(const Game& g) {
   const int level = g.t.Options.Level;
   if (style == kNeutralStyle && level >= 0 && level < 4)
     name += en ? kLevelNamesEn[level] : kLevelNamesRu[level];
+  // "Strong play": in durak the professional searches its choices.
+  if (style == kNeutralStyle && g.t.Options.Search == 1 && IsDurak(g.kind()))
+    name += en ? ", searching its moves" : ", просчитывающий ходы";
   return name;
 }
 

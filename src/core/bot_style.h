@@ -6,4 +6,5 @@
 struct BotStyle {
   int style = 5;  // personality the bot plays with: 0 child .. 5 professional
   int level = 1;  // 0 low .. 3 super
+  int search = 0;  // 1: the professional searches the unseen cards (durak)
 };

@@ -13,6 +13,15 @@
 
 class ISaveFile;
 class ISettingsStore;
+struct SearchTimings;
+
+// What each durak hand has shown of itself: the cards it took up from the
+// table or got in a trump exchange (bit = image index), [0] the computer's
+// hand, [1] the player's. A card that left the hand since is simply no
+// longer among the unseen ones; a new deal forgets everything.
+struct DurakSeenCards {
+  std::array<uint64_t, 2> takenUp{};
+};
 
 // Values that belong to the program rather than to the window.
 struct ProgramValues {
@@ -42,6 +51,10 @@ class Game {
   // A game ended during the action being carried out: the mid end deals the
   // next one when the action is over (ScheduleNewGame).
   bool newGameDue = false;
+  DurakSeenCards seen;
+  // Where the searching professional notes how long each choice took; none
+  // outside the measurements that ask for it.
+  SearchTimings* searchTimings = nullptr;
 
   Kind kind() const { return edition->KindOf(t.VidG); }
   bool NetworkGame() const { return program.NetRole != -1; }

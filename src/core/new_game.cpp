@@ -17,6 +17,7 @@ void ResetTable(Game& g, bool reseed) {
   t.CoverIndex = 0;
   t.FirstDiscardDone = 0;
   t.PassSlots = {-1, -1, -1};
+  g.seen = {};
   t.NineRowEnd = 6;  // all four suit rows of Nine are drawn
   t.HitRow = t.HitSlot = t.SourceRow = t.SourceSlot = -1;
   g.program.ModalFlag = 1;

@@ -4,6 +4,7 @@
 
 #include "durak/beats.h"
 #include "durak/computer_player.h"
+#include "durak/search_player.h"
 #include "durak/trick_moves.h"
 
 namespace {
@@ -50,6 +51,10 @@ int MatchingAddition(const Game& g) {
 int AddChoice(Game& g) {
   if (g.t.RowCount[0] < 1 || g.t.RowCount[0] > kSlots) return -1;
   if (g.t.FormG == 0) return -1;
+  if (SearchPlays(g)) {
+    const int searched = SearchAdd(g);
+    if (searched != kNoSearchAnswer) return searched;
+  }
   if (g.kind() == Kind::ReverseDurak) {
     if (RandomBelow(g, 3) != 1) return -1;
     return MatchingAddition(g);
@@ -62,6 +67,10 @@ int TransferChoice(Game& g) {
   const TTableState& t = g.t;
   if (t.Options.DiscardTransfer1 == 1 && t.FirstDiscardDone == 0) return -1;
   if (t.RowCount[2] < 1 || t.RowCount[0] > kSlots) return -1;
+  if (SearchPlays(g)) {
+    const int searched = SearchTransfer(g);
+    if (searched != kNoSearchAnswer) return searched;
+  }
   const int rank = t.CardGrid[2][0].Rank;
   // Trumps are not spent on a transfer while the stock lasts.
   const bool trumpsAllowed = !TrumpCardLies(g);

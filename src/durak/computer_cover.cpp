@@ -1,10 +1,13 @@
 // CoverChoice and DefendAll: how the computer defends.
 #include <algorithm>
 #include <array>
+#include <optional>
+#include <vector>
 
 #include "core/hand_order.h"
 #include "durak/beats.h"
 #include "durak/computer_player.h"
+#include "durak/search_player.h"
 #include "durak/swindle.h"
 #include "table/move_card.h"
 
@@ -82,7 +85,7 @@ int SlotOfCard(const Game& g, const TCard& x) {
 // found, which a fresh choice would find again, except that the trial may
 // have swindled it into the hand.
 int CoverToLay(Game& g, int i, const TCard& trialCard) {
-  if (g.kind() == Kind::ReverseDurak) {
+  if (g.kind() == Kind::ReverseDurak && !SearchPlays(g)) {
     const int c = ChooseCover(g, 2, i, false);
     return c >= 0 ? c : g.t.RowCount[0] - 1;
   }
@@ -92,14 +95,36 @@ int CoverToLay(Game& g, int i, const TCard& trialCard) {
 }  // namespace
 
 int CoverChoice(Game& g, int row, int slot) {
+  if (SearchPlays(g) && g.t.RowCount[0] > 0) {
+    const int searched = SearchCover(g, row, slot);
+    if (searched != kNoSearchAnswer) return searched;
+  }
   return ChooseCover(g, row, slot, true);
 }
+
+namespace {
+
+// The searching professional's answer to a several-card lead: its covers
+// in `found`, or false to take; nullopt when it has no answer here.
+std::optional<bool> SearchedCovers(Game& g, std::array<TCard, kSlots>& found) {
+  if (!SearchPlays(g)) return std::nullopt;
+  const std::optional<std::vector<int>> slots = SearchCoverAll(g);
+  if (!slots) return std::nullopt;
+  for (size_t i = 0; i < slots->size() && i < found.size(); ++i) {
+    found[i] = g.t.CardGrid[0][(*slots)[i]];
+  }
+  return !slots->empty();
+}
+
+}  // namespace
 
 int DefendAll(Game& g) {
   TTableState& t = g.t;
   t.LeadInProgress = 0;
   std::array<TCard, kSlots> trialCards{};
-  if (!EveryAttackFindsCover(g, trialCards)) {
+  const std::optional<bool> searched = SearchedCovers(g, trialCards);
+  const bool covers = searched ? *searched : EveryAttackFindsCover(g, trialCards);
+  if (!covers) {
     t.CoverIndex = t.RowCount[2];
     return kWillTake;
   }

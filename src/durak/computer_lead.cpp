@@ -1,6 +1,7 @@
 // LeadChoice: how each personality opens a trick.
 #include "durak/beats.h"
 #include "durak/computer_player.h"
+#include "durak/search_player.h"
 
 namespace {
 
@@ -47,6 +48,10 @@ int AggressorLead(const Game& g, int n) {
 int LeadChoice(Game& g) {
   const int n = g.t.RowCount[0];
   if (n <= 0 || n > kSlots) return -1;
+  if (SearchPlays(g)) {
+    const int searched = SearchLead(g);
+    if (searched != kNoSearchAnswer) return searched;
+  }
   if (g.kind() == Kind::ReverseDurak) return RandomBelow(g, n);
   switch (g.t.Options.Style) {
     case 0:

@@ -6,6 +6,7 @@
 #include "core/hand_order.h"
 #include "durak/computer_player.h"
 #include "durak/endgame_hands.h"
+#include "durak/search_player.h"
 #include "table/move_card.h"
 
 namespace endgame {
@@ -390,6 +391,7 @@ class PlayerHandInComputersOrder {
 
 int EndgameChoice(Game& g) {
   using namespace endgame;
+  if (SearchPlays(g)) return kNoCard;  // the search plays the endgame itself
   const int n = HandSize(g, 0);
   const int m = HandSize(g, 1);
   const std::span<const Rule> rules = TableFor(n, m, g.t.Options);

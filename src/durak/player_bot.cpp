@@ -21,6 +21,8 @@ class MirroredSeats {
     if (t.WhoseTurn == 0 || t.WhoseTurn == 1) t.WhoseTurn = 1 - t.WhoseTurn;
     t.Options.Style = bot.style;
     t.Options.Level = bot.level;
+    t.Options.Search = bot.search;
+    std::swap(g.seen.takenUp[0], g.seen.takenUp[1]);  // what each side has shown
     std::swap(t.RowCount[0], t.RowCount[1]);
     t.RowCount[0] = OrderRow(g, 0);  // the player's hand in the computer's order
     t.RowCount[1] = OrderRow(g, 1);
@@ -57,6 +59,7 @@ class MirroredSeats {
     t.LeadInProgress = saved_.leadInProgress;
     t.Options = saved_.options;
     t.SwindleCards = saved_.swindleCards;
+    std::swap(g_.seen.takenUp[0], g_.seen.takenUp[1]);
   }
 
   Game& g_;

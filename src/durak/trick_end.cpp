@@ -109,6 +109,8 @@ void TakeTrick(Game& g, int taker) {
   for (int i = 0; i < kSlots; ++i) {
     for (int row : {2, 3}) {
       if (!t.IsPresent(row, i) || to >= kSlots) continue;
+      // The other side saw every card the taker picks up.
+      g.seen.takenUp[taker] |= uint64_t{1} << t.ImageIndexAt(row, i);
       t.PutCard(taker, to++, *t.TakeCard(row, i));
     }
   }

@@ -58,6 +58,7 @@ bool TrumpExchange(Game& g, int row) {
   SoundAndVoice(g, 4, -1);
   g.out->AnimateTrumpExchange(row, slot, true);
   t.PutCard(row, slot, formerTrump);
+  g.seen.takenUp[row] |= uint64_t{1} << ImageIndex(formerTrump);  // everyone saw it go there
 
   OrderRow(g, row);
   if (t.Options.FirstMove == 0 || t.Options.FirstMove == 1) DecideFirstMoverAfterExchange(g, row);

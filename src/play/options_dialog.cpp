@@ -45,6 +45,7 @@ constexpr OptionsFormBinding kBindings[] = {
     {"Chat", &V::Chat},
     {"ConfNewgame", &V::ConfNewgame},
     {"MinOnEscape", &V::MinOnEscape},
+    {"Search", &V::Search},
 };
 
 constexpr std::string_view kSpeed = "Speed";
@@ -104,6 +105,7 @@ int OptionsFormPage(Game& g) {
 OptionsFormEnabled OptionsFormEnabling(const Game& g, const OptionsFormValues& v) {
   OptionsFormEnabled e;
   e.level = v.Style == kProfessionalStyle;
+  e.search = v.Style == kProfessionalStyle;
   e.swindle = v.Style == kSharperStyle;
   e.voice = v.Sound == 2 || v.Sound == 3;
   // The network client plays by the server's rules and pack.

@@ -22,9 +22,7 @@ struct OptionsFormValues {
   int32_t Level = 1;
   int32_t CheckS = 1;
   int32_t LevelS = 0;
-  // STRONG PLAY: the professional's searching play ("Search", the check box
-  // "Сильная игра" / "Strong play", usable for style 5 only) belongs here
-  // and in the bindings once the settings keep it.
+  int32_t Search = 0;  // the professional's searching play ("Strong play")
   // " Cards "
   int32_t TrLeftRight = 0;
   int32_t TrSuitOld = 1;
@@ -87,6 +85,7 @@ int OptionsFormPage(Game& g);
 // Which controls can be used with these values.
 struct OptionsFormEnabled {
   bool level = false;            // the professional's level
+  bool search = false;           // the professional's searching play
   bool swindle = false;          // the sharper's swindle check and its level
   bool voice = false;            // voice and sex: only when a voice speaks
   bool rules = true;             // the whole Rules page ...

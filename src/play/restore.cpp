@@ -72,6 +72,9 @@ void TakeInPackOfRecord(Game& g, const SaveRecord& record) {
 std::optional<TablePoint> TakeInRecord(Game& g, const SaveRecord& record) {
   TTableState& t = g.t;
   PutBackFields(t, record);
+  // What the hands showed belongs to the table that was there; a table
+  // taken back (or a move undone) starts with nothing known.
+  g.seen = {};
   SetGame(g, t.FormG, t.VidG, g.program.Lang, false);
   TakeInPackOfRecord(g, record);
   LoadSettings(g);

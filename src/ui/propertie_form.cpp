@@ -39,6 +39,7 @@ constexpr ControlText kControls[] = {
     {"LevelSharperRadioGroup",
      {"Уровень мухлежа", "Level of a swindle"},
      {"низкий|высокий", "low|high"}},
+    {"SearchCheckBox", {"Сильная игра", "Strong play"}},
     {"TrumpLeftOrRightRadioGroup",
      {"Показ козырей", "Display of trumps"},
      {"козыри слева|козыри справа", "at the left|on the right"}},
@@ -219,8 +220,8 @@ QWidget* TPropertieForm::GamePage() {
   grid->addWidget(LevelRadioGroup, 0, 1, 2, 1);
   grid->addWidget(CheckingSharperCheckBox, 1, 0);
   grid->addWidget(LevelSharperRadioGroup, 2, 0);
-  // STRONG PLAY: the check box "Сильная игра" / "Strong play" ("Search")
-  // goes at row 2, column 1, enabled for the professional only.
+  SearchCheckBox = Box("SearchCheckBox", page);
+  grid->addWidget(SearchCheckBox, 2, 1);
   grid->setRowStretch(3, 1);
   connect(StyleGameRadioGroup, &RadioGroup::Chosen, this, &TPropertieForm::Enable);
   return page;
@@ -371,6 +372,7 @@ void TPropertieForm::Show(const OptionsFormValues& v) {
   LevelRadioGroup->SetIndex(v.Level);
   CheckingSharperCheckBox->setChecked(v.CheckS == 1);
   LevelSharperRadioGroup->SetIndex(v.LevelS);
+  SearchCheckBox->setChecked(v.Search == 1);
   TrumpLeftOrRightRadioGroup->SetIndex(v.TrLeftRight);
   TrumpSuitOrOldRadioGroup->SetIndex(v.TrSuitOld);
   AnimationSpeedTrackBar->setValue(v.Speed);  // written at once, as every move of it
@@ -408,6 +410,7 @@ OptionsFormValues TPropertieForm::Shown() const {
   v.Level = LevelRadioGroup->Index();
   v.CheckS = Checked(CheckingSharperCheckBox);
   v.LevelS = LevelSharperRadioGroup->Index();
+  v.Search = Checked(SearchCheckBox);
   v.TrLeftRight = TrumpLeftOrRightRadioGroup->Index();
   v.TrSuitOld = TrumpSuitOrOldRadioGroup->Index();
   v.Speed = AnimationSpeedTrackBar->value();
@@ -457,6 +460,7 @@ void TPropertieForm::Enable() {
   v.Sound = EffectRadioGroup->Index();
   const OptionsFormEnabled e = OptionsFormEnabling(g_, v);
   LevelRadioGroup->setEnabled(e.level);
+  SearchCheckBox->setEnabled(e.search);
   CheckingSharperCheckBox->setEnabled(e.swindle);
   LevelSharperRadioGroup->setEnabled(e.swindle);
   VoiceRadioGroup->setEnabled(e.voice);

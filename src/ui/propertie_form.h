@@ -59,6 +59,7 @@ class TPropertieForm final : public QDialog {
   RadioGroup* LevelRadioGroup = nullptr;
   QCheckBox* CheckingSharperCheckBox = nullptr;
   RadioGroup* LevelSharperRadioGroup = nullptr;
+  QCheckBox* SearchCheckBox = nullptr;  // "Search": the professional's strong play
   // " Cards "
   RadioGroup* TrumpLeftOrRightRadioGroup = nullptr;
   RadioGroup* TrumpSuitOrOldRadioGroup = nullptr;

@@ -65,7 +65,7 @@ TEST(OptionsForm, OkWritesEveryControlUnderItsNameAndThePageShown) {
     EXPECT_EQ(o.Stored(b.name), Another(b.name)) << b.name;
   EXPECT_EQ(o.Stored("PropPage"), 4);
   EXPECT_EQ(o.Stored("Speed"), 30) << "the speed is the slider's to write, not OK's";
-  EXPECT_EQ(OptionsFormBindings().size(), 31u);
+  EXPECT_EQ(OptionsFormBindings().size(), 32u);
 }
 
 TEST(OptionsForm, TheOlderProgramWritesNoMinimiseOnEscape) {
@@ -116,7 +116,7 @@ TEST(OptionsForm, DefaultWritesTheResetValuesAndLeavesLookGameAndLanguage) {
   EXPECT_EQ(d.Pos, 0);
 }
 
-TEST(OptionsForm, TheLevelIsTheProfessionalsTheSwindleTheSharpersTheVoiceOnlyWhenOneSpeaks) {
+TEST(OptionsForm, TheLevelAndStrongPlayAreTheProfessionalsTheSwindleTheSharpers) {
   OptionsTable o;
   const struct {
     int32_t style, sound;
@@ -133,6 +133,7 @@ TEST(OptionsForm, TheLevelIsTheProfessionalsTheSwindleTheSharpersTheVoiceOnlyWhe
     v.Sound = c.sound;
     const OptionsFormEnabled e = OptionsFormEnabling(o.g, v);
     EXPECT_EQ(e.level, c.level) << c.style;
+    EXPECT_EQ(e.search, c.level) << c.style;
     EXPECT_EQ(e.swindle, c.swindle) << c.style;
     EXPECT_EQ(e.voice, c.voice) << c.sound;
     EXPECT_TRUE(e.rules);

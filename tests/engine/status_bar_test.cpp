@@ -35,6 +35,20 @@ TEST(StatusBar, NamesTheProfessionalWithItsLevel) {
   EXPECT_EQ(t.Shown().whoPlays, " С вами играет профессионал супер класса (в доработке)");
 }
 
+TEST(StatusBar, TheSearchingProfessionalSaysSoAndNobodyElse) {
+  StatusTable t;
+  t.g.t.Options.Search = 1;
+  t.g.t.Options.Style = 5;
+  t.g.t.Options.Level = 3;
+  t.g.program.Lang = 1;
+  EXPECT_EQ(t.Shown().whoPlays, " You play with the professional super class, searching its moves");
+  t.g.program.Lang = 0;
+  t.g.t.Options.Level = 2;
+  EXPECT_EQ(t.Shown().whoPlays, " С вами играет профессионал высокого уровня, просчитывающий ходы");
+  t.g.t.Options.Style = 2;
+  EXPECT_EQ(t.Shown().whoPlays, " С вами играет энтузиаст");
+}
+
 TEST(StatusBar, OtherStylesPlayWithoutLevel) {
   StatusTable t;
   t.g.program.Lang = 1;

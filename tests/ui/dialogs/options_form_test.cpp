@@ -26,10 +26,11 @@ struct Bound {
   int value;  // a stored value other than the first start's
 };
 
-// In the order a player can set them: the level while the professional is
-// chosen, the swindle once the sharper is, the voice once one speaks.
+// In the order a player can set them: the level and strong play while the
+// professional is chosen, the swindle once the sharper is, the voice once one speaks.
 const Bound kBound[] = {
     {"LevelRadioGroup", "Level", Control::Radio, 2},
+    {"SearchCheckBox", "Search", Control::Check, 1},
     {"StyleGameRadioGroup", "Style", Control::Radio, 4},
     {"CheckingSharperCheckBox", "CheckS", Control::Check, 0},
     {"LevelSharperRadioGroup", "LevelS", Control::Radio, 1},
@@ -62,6 +63,8 @@ const Bound kBound[] = {
     {"ConformationNewGameCheckBox", "ConfNewgame", Control::Check, 1},
     {"MinimizeOnEscapeCheckBox", "MinOnEscape", Control::Check, 0},
 };
+
+constexpr int kStyle = 2;  // the style's place in kBound
 
 int Shown(QDialog& d, const Bound& b) {
   const QString name = QString::fromLatin1(b.control);
@@ -116,6 +119,8 @@ TEST(OptionsDialog, EveryControlShowsTheStoredOptionAtOpening) {
   for (const Bound& b : kBound) EXPECT_EQ(Shown(form, b), b.value) << b.control;
   // The sharper plays: his swindle can be set, the professional's level not.
   EXPECT_FALSE(form.findChild<RadioGroup*>("LevelRadioGroup")->isEnabled());
+  EXPECT_FALSE(Box(form, "SearchCheckBox")->isEnabled()) << "strong play is the professional's";
+  EXPECT_EQ(Box(form, "SearchCheckBox")->text(), QString::fromUtf8("Сильная игра"));
   EXPECT_TRUE(form.findChild<RadioGroup*>("LevelSharperRadioGroup")->isEnabled());
   EXPECT_TRUE(form.findChild<RadioGroup*>("VoiceRadioGroup")->isEnabled());
   EXPECT_FALSE(Box(form, "defaultCheckBox")->isChecked());
@@ -156,7 +161,7 @@ TEST(OptionsDialog, CancelKeepsEverythingButThePageAndTheDialogReopensOnIt) {
   w.ShowAndStart();
   ASSERT_TRUE(WithDialogOf(w, "MProperties", [&](QDialog& d) {
     d.findChild<QTabWidget*>("PropertiesPageControl")->setCurrentIndex(6);
-    Set(d, kBound[1], 0);
+    Set(d, kBound[kStyle], 0);
     Box(d, "SaveGameCheckBox")->setChecked(true);
     Press(d, "CancelButton");
   }));
@@ -176,11 +181,13 @@ TEST(OptionsDialog, DefaultSetsTheControlsAndUncheckingItBringsTheOptionsBack) {
   TForm1 w(Edition285(), QuietStart());
   w.ShowAndStart();
   TPropertieForm form(w.game(), &w);
-  Set(form, kBound[1], 1);  // the simpleton shown before the box is checked
+  Set(form, kBound[kStyle], 1);  // the simpleton shown before the box is checked
   Box(form, "defaultCheckBox")->setChecked(true);
   const OptionsFormValues defaults = OptionsFormDefaults();
   EXPECT_EQ(form.Shown(), defaults);
   EXPECT_TRUE(form.findChild<RadioGroup*>("LevelRadioGroup")->isEnabled());
+  EXPECT_TRUE(Box(form, "SearchCheckBox")->isEnabled());
+  EXPECT_FALSE(Box(form, "SearchCheckBox")->isChecked()) << "strong play is off by default";
   EXPECT_FALSE(Box(form, "CheckingSharperCheckBox")->isEnabled());
   EXPECT_EQ(StoredValue("Speed"), 30) << "the slider moved, so the speed is written";
 
@@ -240,6 +247,7 @@ TEST(OptionsDialog, EnglishTextsAndTheOlderProgramReadsTheStore) {
     EXPECT_EQ(form.findChild<RadioGroup*>("StyleGameRadioGroup")->title(),
               QString("Style of game"));
     EXPECT_EQ(Box(form, "defaultCheckBox")->text(), QString("default"));
+    EXPECT_EQ(Box(form, "SearchCheckBox")->text(), QString("Strong play"));
     EXPECT_EQ(form.findChild<QTabWidget*>("PropertiesPageControl")->tabText(0), QString(" Game "));
   }
   StartFrom({{"Style", 3}}, Edition284());
