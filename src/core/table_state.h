@@ -63,6 +63,7 @@ struct TOptions {
   int32_t Chat = 0;               // "Chat"
   int32_t ConfNewgame = 0;        // "ConfNewgame"
   int32_t MinOnEscape = 1;        // "MinOnEscape"
+  int32_t ScaleCards = 0;         // "ScaleCards": 1 the table grows with the window
 
   int32_t BackIndex() const { return CardBack - 52; }  // card back number
 };

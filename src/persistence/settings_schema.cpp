@@ -64,6 +64,8 @@ const SettingEntry kSchema[] = {
     {"Chat", "incoming chat in the status bar (0) or the commentary (1)", 0, 0, 0, 1, OPTION(Chat)},
     {"ConfNewgame", "confirmation after the end of a game", 0, 0, 0, 1, OPTION(ConfNewgame)},
     {"MinOnEscape", "the Escape key minimises the program", 1, 1, 0, 1, OPTION(MinOnEscape)},
+    {"ScaleCards", "cards, places and table controls grow with the window", 0, 0, 0, 1,
+     OPTION(ScaleCards)},
 };
 
 #undef OPTION

@@ -45,6 +45,7 @@ constexpr OptionsFormBinding kBindings[] = {
     {"Chat", &V::Chat},
     {"ConfNewgame", &V::ConfNewgame},
     {"MinOnEscape", &V::MinOnEscape},
+    {"ScaleCards", &V::ScaleCards},
 };
 
 constexpr std::string_view kSpeed = "Speed";

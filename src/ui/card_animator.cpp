@@ -20,17 +20,21 @@ QRectF DeviceRect(const QImage& image, const QRect& logical) {
   return QRectF(logical.x() * r, logical.y() * r, logical.width() * r, logical.height() * r);
 }
 
-// The one-pixel line a step uncovered, behind a card of size w x h at (x, y).
+// The one-pixel line a step uncovered, behind a card of size w x h at (x, y),
+// together with the card's own edge next to it. On a magnified table a
+// table pixel is not a whole number of screen pixels, and the card's edge
+// and the line may round a screen pixel apart: taking the edge too leaves
+// nothing of the card behind. The card is drawn over its edge afterwards.
 QRect TrailingLine(int x, int y, int w, int h, StepDir dir) {
   switch (dir) {
     case StepDir::Left:
-      return {x + w, y, 1, h + 1};
+      return {x + w - 1, y, 2, h + 1};
     case StepDir::Right:
-      return {x - 1, y, 1, h};
+      return {x - 1, y, 2, h};
     case StepDir::Up:
-      return {x, y + h, w, 1};
+      return {x, y + h - 1, w, 2};
     case StepDir::Down:
-      return {x, y - 1, w, 1};
+      return {x, y - 1, w, 2};
     case StepDir::InPlace:
       break;
   }
@@ -151,17 +155,12 @@ void CardAnimator::StepCard(const QImage& scene, int x, int y, StepDir dir,
   {
     QPainter painter(&p_.BackBuffer);
     const QRect card(QPoint(x, y), size);
-    if (dir != StepDir::InPlace) {
-      painter.setCompositionMode(QPainter::CompositionMode_Source);
-      painter.drawImage(QRectF(card), scene, DeviceRect(scene, card));
-      painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    }
-    painter.drawPixmap(x, y, picture);
     const QRect line = TrailingLine(x, y, size.width(), size.height(), dir);
-    if (!line.isEmpty()) {
-      painter.setCompositionMode(QPainter::CompositionMode_Source);
-      painter.drawImage(QRectF(line), scene, DeviceRect(scene, line));
-    }
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    if (!line.isEmpty()) painter.drawImage(QRectF(line), scene, DeviceRect(scene, line));
+    if (dir != StepDir::InPlace) painter.drawImage(QRectF(card), scene, DeviceRect(scene, card));
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter.drawPixmap(x, y, picture);
   }
   Show(QRect(x - 1, y - 1, size.width() + 2, size.height() + 2));
 }
@@ -191,15 +190,12 @@ void CardAnimator::FlyCard(const QImage& scene, CardPoint from, CardPoint to,
     }
     // The card's rounded corners let the scene show, not the card's last step.
     const QRect card(e.x, e.y, size.width(), size.height());
+    const QRect line = TrailingLine(e.x, e.y, size.width(), size.height(), e.dir);
     painter->setCompositionMode(QPainter::CompositionMode_Source);
+    if (!line.isEmpty()) painter->drawImage(QRectF(line), scene, DeviceRect(scene, line));
     painter->drawImage(QRectF(card), scene, DeviceRect(scene, card));
     painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
     painter->drawPixmap(e.x, e.y, picture);
-    const QRect line = TrailingLine(e.x, e.y, size.width(), size.height(), e.dir);
-    if (!line.isEmpty()) {
-      painter->setCompositionMode(QPainter::CompositionMode_Source);
-      painter->drawImage(QRectF(line), scene, DeviceRect(scene, line));
-    }
     touched |= QRect(e.x - 1, e.y - 1, size.width() + 2, size.height() + 2);
   }
   painter.reset();

@@ -61,6 +61,7 @@ const Bound kBound[] = {
     {"CallNewGameCheckBox", "CallNewGame", Control::Check, 0},
     {"ConformationNewGameCheckBox", "ConfNewgame", Control::Check, 1},
     {"MinimizeOnEscapeCheckBox", "MinOnEscape", Control::Check, 0},
+    {"ScaleCardsCheckBox", "ScaleCards", Control::Check, 1},
 };
 
 int Shown(QDialog& d, const Bound& b) {
