@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 #include <QWindow>
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "commentary/comment.h"
@@ -305,8 +306,20 @@ void TForm1::ShowAndStart() {
 WindowGeometry TForm1::Geometry() const {
   const QWidget* menu = menuWidget();
   const int menuHeight = menu != nullptr && !menu->isHidden() ? menu->height() : 0;
-  if (CardsScaled()) return {kMinOuterWidth, kMinOuterHeight, kMinOuterHeight - menuHeight};
+  if (CardsScaled()) {
+    const QSize laidOut = LaidOutWindow();
+    return {laidOut.width(), laidOut.height(), laidOut.height() - menuHeight};
+  }
   return {width(), height(), height() - menuHeight};
+}
+
+// The smallest window's proportions, enlarged only for a game whose layout
+// does not fit the smallest window itself.
+QSize TForm1::LaidOutWindow() const {
+  const OuterSize fit = LayoutFitSize(game_.kind());
+  const qreal k = std::max({1.0, static_cast<qreal>(fit.width) / kMinOuterWidth,
+                            static_cast<qreal>(fit.height) / kMinOuterHeight});
+  return {qRound(kMinOuterWidth * k), qRound(kMinOuterHeight * k)};
 }
 
 bool TForm1::CardsScaled() const {
@@ -316,8 +329,9 @@ bool TForm1::CardsScaled() const {
 QSize TForm1::TableUnits() const {
   if (!CardsScaled()) return table_->size();
   // The menu and the status bar keep their height in any window.
-  return {kMinOuterWidth - (width() - table_->width()),
-          kMinOuterHeight - (height() - table_->height())};
+  const QSize laidOut = LaidOutWindow();
+  return {laidOut.width() - (width() - table_->width()),
+          laidOut.height() - (height() - table_->height())};
 }
 
 bool TForm1::UpdateTableScale() {
@@ -332,10 +346,23 @@ bool TForm1::UpdateTableScale() {
   return changed;
 }
 
+// A magnified table's pictures reach from the table's corner to the view's
+// far edges: a game laid out wider than the smallest window (Memory of 52
+// cards) shows its last column in the border rather than losing it.
+QSize TForm1::PictureUnits() const {
+  if (!CardsScaled()) return size();
+  const QSize view = table_->size();
+  const int across =
+      static_cast<int>(std::ceil((view.width() - scale_.offset.x()) / scale_.factor));
+  const int down =
+      static_cast<int>(std::ceil((view.height() - scale_.offset.y()) / scale_.factor));
+  const QSize laidOut = LaidOutWindow();
+  return {std::max(laidOut.width(), across), std::max(laidOut.height(), down)};
+}
+
 void TForm1::ResizePictures() {
-  const bool scaled = CardsScaled();
-  ResizeTablePictures(pictures_, scaled ? kMinOuterWidth : width(),
-                      scaled ? kMinOuterHeight : height(), art_->DevicePixelRatio());
+  const QSize units = PictureUnits();
+  ResizeTablePictures(pictures_, units.width(), units.height(), art_->DevicePixelRatio());
 }
 
 // The pictures are made anew at the density the table is now shown at, and
@@ -475,14 +502,9 @@ void TForm1::FormPaint(QPainter& painter, const QRect& dirty) {
     return;
   }
   PaintTableBorder(painter, table_->rect(), *art_, game_.t.Options.BackGr, Separators(), scale_);
-  // The part of BackBuffer the table shows, pixel for pixel on the screen.
+  // BackBuffer from the table's corner on, pixel for pixel on the screen.
   const QImage& shown = pictures_.BackBuffer;
-  const qreal ratio = shown.devicePixelRatio();
-  const QSize units = TableUnits();
-  const QRectF source(0, 0, std::min<qreal>(shown.width(), qRound(units.width() * ratio)),
-                      std::min<qreal>(shown.height(), qRound(units.height() * ratio)));
-  const qreal screen = devicePixelRatioF();
-  painter.drawImage(QRectF(scale_.offset, source.size() / screen), shown, source);
+  painter.drawImage(QRectF(scale_.offset, QSizeF(shown.size()) / devicePixelRatioF()), shown);
 }
 
 bool TForm1::ReadyForPlayer() const {

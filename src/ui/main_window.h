@@ -102,12 +102,16 @@ class TForm1 : public QMainWindow {
 
   WindowGeometry Geometry() const;
   bool CardsScaled() const;
+  // The outer size the table is laid out for while the cards are scaled.
+  QSize LaidOutWindow() const;
   // The table in table units: the table view's size, or with the cards
   // scaled the size it has in the smallest window.
   QSize TableUnits() const;
   // Fits the table to the view and the pictures' density to the screen;
   // true when either changed.
   bool UpdateTableScale();
+  // The pictures' size in table units.
+  QSize PictureUnits() const;
   void ResizePictures();
   // The pictures and the controls follow a new scale or density.
   void ApplyTableScale();

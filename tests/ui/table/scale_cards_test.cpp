@@ -81,9 +81,15 @@ TEST(ScaleCards, OnLaysTheTableOutForTheSmallestWindowAndMagnifiesIt) {
   // The whole table fits the view.
   const QRect table = s.ToView(QRect(0, 0, kMinOuterWidth, t.PlayerHandY + kCardHeight));
   EXPECT_TRUE(window.centralWidget()->rect().contains(table));
-  // The pictures are painted at the magnified size, not enlarged.
+  // The pictures are painted at the magnified size, not enlarged, and reach
+  // from the table's corner to the view's far edges.
   const QImage& back = window.pictures().BackBuffer;
-  EXPECT_EQ(back.deviceIndependentSize().toSize(), QSize(kMinOuterWidth, kMinOuterHeight));
+  const QSize units = back.deviceIndependentSize().toSize();
+  EXPECT_GE(units.width(), kMinOuterWidth);
+  EXPECT_GE(units.height(), kMinOuterHeight);
+  const QRect covered = s.ToView(QRect(QPoint(0, 0), units));
+  EXPECT_GE(covered.right(), window.centralWidget()->rect().right());
+  EXPECT_GE(covered.bottom(), window.centralWidget()->rect().bottom());
   EXPECT_DOUBLE_EQ(back.devicePixelRatio(), window.devicePixelRatioF() * s.factor);
   EXPECT_DOUBLE_EQ(window.artwork().DevicePixelRatio(), back.devicePixelRatio());
 }
