@@ -354,8 +354,7 @@ QSize TForm1::PictureUnits() const {
   const QSize view = table_->size();
   const int across =
       static_cast<int>(std::ceil((view.width() - scale_.offset.x()) / scale_.factor));
-  const int down =
-      static_cast<int>(std::ceil((view.height() - scale_.offset.y()) / scale_.factor));
+  const int down = static_cast<int>(std::ceil((view.height() - scale_.offset.y()) / scale_.factor));
   const QSize laidOut = LaidOutWindow();
   return {std::max(laidOut.width(), across), std::max(laidOut.height(), down)};
 }
@@ -428,7 +427,8 @@ void TForm1::TableViewResized() {
 // that they stay sharp there.
 bool TForm1::event(QEvent* event) {
   const bool handled = QMainWindow::event(event);
-  if (event->type() == QEvent::ScreenChangeInternal && devicePixelRatioF() * scale_.factor != pictureRatio_) {
+  if (event->type() == QEvent::ScreenChangeInternal &&
+      devicePixelRatioF() * scale_.factor != pictureRatio_) {
     FormResize();
   }
   return handled;

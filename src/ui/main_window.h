@@ -153,8 +153,8 @@ class TForm1 : public QMainWindow {
   QSize suitIconSize_;
   QPoint trumpPanelPlace_;
   qreal controlsFactor_ = 1.0;  // the factor the controls were last sized for
-  bool started_ = false;    // the first deal has been made
-  bool maximised_ = false;  // the settings ask for a maximised window
+  bool started_ = false;        // the first deal has been made
+  bool maximised_ = false;      // the settings ask for a maximised window
   bool closed_ = false;
 
   TableView* table_ = nullptr;

@@ -1,6 +1,6 @@
 // The mouse over the table, handed to the engine's routing with the pointer
-// in the table's units (the view's pixels unless the cards are scaled). Nothing is taken while the first deal is not made
-// or a game message box is up.
+// in the table's units (the view's pixels unless the cards are scaled). Nothing is taken while the
+// first deal is not made or a game message box is up.
 #include <QPainter>
 
 #include "play/pointer_routing.h"

@@ -2,8 +2,8 @@
 
 #include <QMouseEvent>
 #include <QPaintEvent>
-#include <QResizeEvent>
 #include <QPainter>
+#include <QResizeEvent>
 
 #include "ui/main_window.h"
 

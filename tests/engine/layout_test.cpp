@@ -558,8 +558,7 @@ TEST(LayoutFit, EveryPlaceLiesInsideTheFitSizeOfTheGamesThatNeedMoreRoom) {
     const OuterSize fit = LayoutFitSize(k);
     int32_t right = 0, bottom = 0, rightAtSmallest = 0;
     TTableState t;
-    const WindowGeometry smallest{kMinOuterWidth, kMinOuterHeight,
-                                  kMinOuterHeight - kMenuHeight};
+    const WindowGeometry smallest{kMinOuterWidth, kMinOuterHeight, kMinOuterHeight - kMenuHeight};
     const LayoutWritten small = LayoutTable(t, k, smallest);
     for (int r = 0; r < kRows; ++r) {
       for (int s = 0; s < kSlots; ++s) {

@@ -214,9 +214,9 @@ TEST(Healing, ValuesTheProgramCannotUseGoBackToTheirFirstStartValues) {
   TestGame t;
   EnsureSettingsKey(t.g, 0, 0);
   const std::pair<const char*, int32_t> damaged[] = {
-      {"Pack", 40},  {"Suit", 80},  {"Suit", 51}, {"BackGr", 14}, {"Style", 6},
-      {"Level", -1}, {"Speed", 95}, {"Sound", 4}, {"Lang", 2},    {"1_Move", 4},
-      {"ScaleCards", 2}, {"ScaleCards", -1}};
+      {"Pack", 40}, {"Suit", 80},  {"Suit", 51},      {"BackGr", 14},
+      {"Style", 6}, {"Level", -1}, {"Speed", 95},     {"Sound", 4},
+      {"Lang", 2},  {"1_Move", 4}, {"ScaleCards", 2}, {"ScaleCards", -1}};
   for (const auto& [name, bad] : damaged) {
     t.store.Write(name, bad);
     LoadSettings(t.g);

@@ -31,10 +31,8 @@ class PlayWindow {
     o.game = std::make_pair(s.vidg, s.formg);
     o.seed = s.seed;
     o.size = std::make_pair(s.width, s.height);
-    o.sets = {{"Animation", s.animation},
-              {"Speed", 90},
-              {"SpecEffect", 1},
-              {"ScaleCards", s.scaleCards}};
+    o.sets = {
+        {"Animation", s.animation}, {"Speed", 90}, {"SpecEffect", 1}, {"ScaleCards", s.scaleCards}};
     window = std::make_unique<TForm1>(Edition285(), o);
     window->callouts().AnimateWhenUnattended(true);
     AnimationClock& clock = window->callouts().Animator().Clock();

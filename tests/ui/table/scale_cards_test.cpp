@@ -41,11 +41,10 @@ struct FitCase {
 
 TEST(TableScale, TheTableTakesTheLargestFactorThatFitsAndIsCentred) {
   const FitCase cases[] = {
-      {{635, 400}, {635, 400}, 1.0, {0, 0}},
-      {{1270, 800}, {635, 400}, 2.0, {0, 0}},
-      {{1600, 800}, {635, 400}, 2.0, {165, 0}},    // wide: bands left and right
-      {{1270, 1000}, {635, 400}, 2.0, {0, 100}},   // tall: bands above and below
-      {{600, 300}, {635, 400}, 1.0, {0, 0}},       // never smaller than itself
+      {{635, 400}, {635, 400}, 1.0, {0, 0}},     {{1270, 800}, {635, 400}, 2.0, {0, 0}},
+      {{1600, 800}, {635, 400}, 2.0, {165, 0}},   // wide: bands left and right
+      {{1270, 1000}, {635, 400}, 2.0, {0, 100}},  // tall: bands above and below
+      {{600, 300}, {635, 400}, 1.0, {0, 0}},      // never smaller than itself
   };
   for (const FitCase& c : cases) {
     const TableScale s = FitTable(c.view, c.table);
