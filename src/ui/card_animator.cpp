@@ -41,6 +41,45 @@ QRect TrailingLine(int x, int y, int w, int h, StepDir dir) {
   return {};
 }
 
+// The steps of a flight drawn in the screen pixels of the picture. On a
+// magnified table a table pixel is a fractional number of screen pixels;
+// drawing whole screen pixels keeps every copy a plain copy (as fast as on a
+// table shown as it is) and lays the card's picture down pixel for pixel.
+class StepPainter {
+ public:
+  StepPainter(QImage& into, const QPixmap& card)
+      : ratio_(into.devicePixelRatio()), card_(card.toImage()), painter_(&into) {
+    card_.setDevicePixelRatio(1.0);
+    painter_.setWorldTransform(QTransform::fromScale(1.0 / ratio_, 1.0 / ratio_));
+  }
+
+  // The card at (x, y): first the line it uncovered and, unless it is only
+  // laid down, the scene under it (its rounded corners let the scene show,
+  // not its last step), then the card.
+  void Step(const QImage& scene, int x, int y, const QRect& line, bool sceneUnder) {
+    painter_.setCompositionMode(QPainter::CompositionMode_Source);
+    if (!line.isEmpty()) Copy(scene, OnScreen(line));
+    const QRect card(OnScreen(QPoint(x, y)), card_.size());
+    if (sceneUnder) Copy(scene, card);
+    painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter_.drawImage(card.topLeft(), card_);
+  }
+
+ private:
+  QPoint OnScreen(QPoint p) const { return {qRound(p.x() * ratio_), qRound(p.y() * ratio_)}; }
+  QRect OnScreen(const QRect& r) const {
+    const QPoint farCorner = OnScreen(r.topLeft() + QPoint(r.width(), r.height()));
+    return QRect(OnScreen(r.topLeft()), farCorner - QPoint(1, 1));
+  }
+  void Copy(const QImage& scene, const QRect& area) {
+    painter_.drawImage(QRectF(area), scene, QRectF(area));
+  }
+
+  qreal ratio_;
+  QImage card_;
+  QPainter painter_;
+};
+
 }  // namespace
 
 AnimationScope::AnimationScope(CardAnimator& a, bool settle) : a_(a), settle_(settle) {
@@ -153,14 +192,9 @@ void CardAnimator::StepCard(const QImage& scene, int x, int y, StepDir dir,
                             const QPixmap& picture) {
   const QSize size = LogicalSize(picture);
   {
-    QPainter painter(&p_.BackBuffer);
-    const QRect card(QPoint(x, y), size);
+    StepPainter painter(p_.BackBuffer, picture);
     const QRect line = TrailingLine(x, y, size.width(), size.height(), dir);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    if (!line.isEmpty()) painter.drawImage(QRectF(line), scene, DeviceRect(scene, line));
-    if (dir != StepDir::InPlace) painter.drawImage(QRectF(card), scene, DeviceRect(scene, card));
-    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    painter.drawPixmap(x, y, picture);
+    painter.Step(scene, x, y, line, dir != StepDir::InPlace);
   }
   Show(QRect(x - 1, y - 1, size.width() + 2, size.height() + 2));
 }
@@ -171,7 +205,7 @@ void CardAnimator::FlyCard(const QImage& scene, CardPoint from, CardPoint to,
   const QSize size = LogicalSize(picture);
   const std::vector<FlightEvent> path = FlightPath(from.x, from.y, to.x, to.y);
   FlightPacer pacer(g_.t.Options.Speed);
-  auto painter = std::make_unique<QPainter>(&p_.BackBuffer);
+  auto painter = std::make_unique<StepPainter>(p_.BackBuffer, picture);
   QRect touched;
   for (const FlightEvent& e : path) {
     if (e.kind == FlightEvent::Kind::Drop) {
@@ -185,17 +219,11 @@ void CardAnimator::FlyCard(const QImage& scene, CardPoint from, CardPoint to,
       Show(touched);
       touched = QRect();
       clock_.Tick();
-      painter = std::make_unique<QPainter>(&p_.BackBuffer);
+      painter = std::make_unique<StepPainter>(p_.BackBuffer, picture);
       continue;
     }
-    // The card's rounded corners let the scene show, not the card's last step.
-    const QRect card(e.x, e.y, size.width(), size.height());
     const QRect line = TrailingLine(e.x, e.y, size.width(), size.height(), e.dir);
-    painter->setCompositionMode(QPainter::CompositionMode_Source);
-    if (!line.isEmpty()) painter->drawImage(QRectF(line), scene, DeviceRect(scene, line));
-    painter->drawImage(QRectF(card), scene, DeviceRect(scene, card));
-    painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
-    painter->drawPixmap(e.x, e.y, picture);
+    painter->Step(scene, e.x, e.y, line, true);
     touched |= QRect(e.x - 1, e.y - 1, size.width() + 2, size.height() + 2);
   }
   painter.reset();

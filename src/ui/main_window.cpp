@@ -501,10 +501,19 @@ void TForm1::FormPaint(QPainter& painter, const QRect& dirty) {
     painter.drawImage(QPoint(0, 0), pictures_.BackBuffer);
     return;
   }
-  PaintTableBorder(painter, table_->rect(), *art_, game_.t.Options.BackGr, Separators(), scale_);
-  // BackBuffer from the table's corner on, pixel for pixel on the screen.
+  // BackBuffer from the table's corner on, pixel for pixel on the screen;
+  // only the part asked for, as the flights ask for a card's area at a time.
   const QImage& shown = pictures_.BackBuffer;
-  painter.drawImage(QRectF(scale_.offset, QSizeF(shown.size()) / devicePixelRatioF()), shown);
+  const qreal screen = devicePixelRatioF();
+  const QRect table(scale_.offset, (QSizeF(shown.size()) / screen).toSize());
+  if (!table.contains(dirty)) {
+    PaintTableBorder(painter, dirty, *art_, game_.t.Options.BackGr, Separators(), scale_);
+  }
+  const QRect part = dirty & table;
+  if (part.isEmpty()) return;
+  const QRectF source(QPointF(part.topLeft() - scale_.offset) * screen,
+                      QSizeF(part.size()) * screen);
+  painter.drawImage(QRectF(part), shown, source);
 }
 
 bool TForm1::ReadyForPlayer() const {

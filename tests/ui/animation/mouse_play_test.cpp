@@ -204,7 +204,8 @@ TEST(MousePlayScaled, AClickOnAMagnifiedHandCardFliesItAndTheFlightEndsWithTheTa
   ASSERT_EQ(w->t().RowCount[2], 1);
   EXPECT_GT(w->frames, framesBefore) << "the card was shown on its way";
   const QImage shown = w->Shown();
-  EXPECT_EQ(shown, w->Composed());
+  const QImage composed = w->Composed();
+  EXPECT_EQ(shown, composed);
 }
 
 TEST(MousePlayScaled, AGameIsPlayedToItsResultWithTheCardsScaled) {
