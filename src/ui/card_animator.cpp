@@ -48,19 +48,21 @@ QRect TrailingLine(int x, int y, int w, int h, StepDir dir) {
 class StepPainter {
  public:
   StepPainter(QImage& into, const QPixmap& card)
-      : ratio_(into.devicePixelRatio()), card_(card.toImage()), painter_(&into) {
-    card_.setDevicePixelRatio(1.0);
-    painter_.setWorldTransform(QTransform::fromScale(1.0 / ratio_, 1.0 / ratio_));
-  }
+      : ratio_(into.devicePixelRatio()),
+        cardPicture_(card.toImage()),
+        card_(ScreenPixels(cardPicture_)),
+        into_(into.bits(), into.width(), into.height(), into.bytesPerLine(), into.format()),
+        painter_(&into_) {}
 
   // The card at (x, y): first the line it uncovered and, unless it is only
   // laid down, the scene under it (its rounded corners let the scene show,
   // not its last step), then the card.
   void Step(const QImage& scene, int x, int y, const QRect& line, bool sceneUnder) {
+    const QImage pixels = ScreenPixels(scene);
     painter_.setCompositionMode(QPainter::CompositionMode_Source);
-    if (!line.isEmpty()) Copy(scene, OnScreen(line));
+    if (!line.isEmpty()) Copy(pixels, OnScreen(line));
     const QRect card(OnScreen(QPoint(x, y)), card_.size());
-    if (sceneUnder) Copy(scene, card);
+    if (sceneUnder) Copy(pixels, card);
     painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
     painter_.drawImage(card.topLeft(), card_);
   }
@@ -74,9 +76,17 @@ class StepPainter {
   void Copy(const QImage& scene, const QRect& area) {
     painter_.drawImage(QRectF(area), scene, QRectF(area));
   }
+  // The same pixels seen as a picture of density 1, so that a copy of them
+  // is taken pixel for pixel (no copy of the pixels is made).
+  static QImage ScreenPixels(const QImage& picture) {
+    return QImage(picture.constBits(), picture.width(), picture.height(), picture.bytesPerLine(),
+                  picture.format());
+  }
 
   qreal ratio_;
+  QImage cardPicture_;
   QImage card_;
+  QImage into_;  // the picture's own pixels, drawn on without a copy
   QPainter painter_;
 };
 
