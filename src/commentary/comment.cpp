@@ -64,7 +64,7 @@ std::string CommentaryText(const Game& g, int commentId) {
     const std::array<int, 4> taken = PointsTaken(g.t);
     return HeartsHandOverText(taken, MoonShooter(taken), g.program.Lang);
   }
-  const bool spaced = g.out->MainWindowRect().width > kSpacedCommentWidth;
+  const bool spaced = g.out->TableWindowRect().width > kSpacedCommentWidth;
   std::string text = CommentText(TableStyle(g, commentId), commentId, g.program.Lang, spaced);
   if (commentId == kThinksComment) text = PartnerName(g) + text;
   return text;
@@ -84,7 +84,7 @@ CommentaryLabel PlaceCommentary(const Game& g, std::string text, int textWidth) 
   const THandGeometry fan = HandFan(g.t, n);
   const int xe = n > 0 ? fan.x0 + (n - 1) * fan.step : fan.x0;
   const int centre = fan.x0 + (xe + kCardWidth - fan.x0) / 2;
-  const int height = g.out->MainWindowRect().height;
+  const int height = g.out->TableWindowRect().height;
   return {std::move(text), centre - textWidth / 2,
           static_cast<int>(static_cast<int64_t>(height) * 1000 / 1740)};
 }

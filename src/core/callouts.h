@@ -154,6 +154,10 @@ class ICallouts {
   // The game message box needs the window's place; the box lets pending
   // window events through before and after it is shown.
   virtual WindowRect MainWindowRect() const { return {}; }
+  // The window the table is laid out for: the main window, or the smallest
+  // window when the cards grow with the window (its size only; the table's
+  // own texts are placed by it).
+  virtual WindowRect TableWindowRect() const { return MainWindowRect(); }
   virtual void ProcessPendingEvents() {}
   // Closes the main window by its normal close path (Cancel in the question form).
   virtual void CloseMainWindow() {}

@@ -64,6 +64,7 @@ struct TOptions {
   int32_t ConfNewgame = 0;        // "ConfNewgame"
   int32_t MinOnEscape = 1;        // "MinOnEscape"
   int32_t Search = 0;             // "Search": the professional searches (1) or not (0)
+  int32_t ScaleCards = 0;         // "ScaleCards": 1 the table grows with the window
 
   int32_t BackIndex() const { return CardBack - 52; }  // card back number
 };

@@ -66,6 +66,8 @@ const SettingEntry kSchema[] = {
     {"MinOnEscape", "the Escape key minimises the program", 1, 1, 0, 1, OPTION(MinOnEscape)},
     {"Search", "the professional searches the unseen cards (strong play)", 0, 0, 0, 1,
      OPTION(Search)},
+    {"ScaleCards", "cards, places and table controls grow with the window", 0, 0, 0, 1,
+     OPTION(ScaleCards)},
 };
 
 #undef OPTION

@@ -46,6 +46,7 @@ constexpr OptionsFormBinding kBindings[] = {
     {"ConfNewgame", &V::ConfNewgame},
     {"MinOnEscape", &V::MinOnEscape},
     {"Search", &V::Search},
+    {"ScaleCards", &V::ScaleCards},
 };
 
 constexpr std::string_view kSpeed = "Speed";

@@ -57,6 +57,7 @@ struct OptionsFormValues {
   int32_t CallNewGame = 1;
   int32_t ConfNewgame = 0;
   int32_t MinOnEscape = 1;
+  int32_t ScaleCards = 0;
 
   bool operator==(const OptionsFormValues&) const = default;
 };

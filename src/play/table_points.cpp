@@ -41,7 +41,7 @@ std::vector<TablePoint> LikelyPoints(const Game& g, int row, int slot) {
 }
 
 WindowGeometry Window(const Game& g) {
-  const WindowRect r = g.out->MainWindowRect();
+  const WindowRect r = g.out->TableWindowRect();
   return EffectiveWindow({r.width, r.height, 0});
 }
 

@@ -145,6 +145,20 @@ LayoutWritten LayoutTable(Game& g, const WindowGeometry& window) {
   return LayoutTable(g.t, g.kind(), window);
 }
 
+OuterSize LayoutFitSize(Kind kind) {
+  constexpr int32_t kTenColumns = 10 * kCardWidth;
+  switch (kind) {
+    case Kind::Kerchief:
+    case Kind::Bard:
+    case Kind::Paganini:
+      return {kTenColumns, kMinOuterHeight};
+    case Kind::Memory52:
+      return {735, 660};
+    default:
+      return {};
+  }
+}
+
 ControlPlaces PlaceControls(const TTableState& t, Kind kind, const WindowGeometry& window,
                             int32_t pointsPanelWidth) {
   const WindowGeometry win = EffectiveWindow(window);

@@ -55,6 +55,16 @@ LayoutWritten LayoutTable(TTableState& t, Kind kind, const WindowGeometry& windo
 // The same for the game being played.
 LayoutWritten LayoutTable(Game& g, const WindowGeometry& window);
 
+struct OuterSize {
+  int32_t width = kMinOuterWidth;
+  int32_t height = kMinOuterHeight;
+};
+// The smallest window (outer size) in which the game's layout shows every
+// place it lays out. Most games fit the smallest window; Kerchief, Bard and
+// Paganini lie in ten columns a card wide, and Memory of 52 cards crowds
+// into fixed rows and columns below 735 x 660.
+OuterSize LayoutFitSize(Kind kind);
+
 struct ControlPoint {
   int32_t left = 0;
   int32_t top = 0;

@@ -21,7 +21,7 @@ void AnimationClock::LetEventsThrough() {
 
 void AnimationClock::Present() {
   if (dirty_.isEmpty()) return;
-  if (view_.isVisible()) view_.repaint(dirty_);
+  if (view_.isVisible()) view_.repaint(ViewArea(dirty_));
   dirty_ = QRect();
 }
 

@@ -25,6 +25,10 @@ class AnimationClock {
 
   // Parts of the table drawn since the last pause, shown at the next one.
   void Touch(const QRect& area) { dirty_ |= area; }
+  // The animations draw in table units; the view shows them magnified when
+  // the cards are scaled. The mapping gives the view pixels of an area.
+  void SetViewMapping(std::function<QRect(const QRect&)> toView) { toView_ = std::move(toView); }
+  QRect ViewArea(const QRect& table) const { return toView_ ? toView_(table) : table; }
   // Shows what was drawn, now.
   void Present();
   // Shows what was drawn and waits `milliseconds` (scaled), keeping the
@@ -46,6 +50,7 @@ class AnimationClock {
   void LetEventsThrough();
 
   std::function<void()> observer_;
+  std::function<QRect(const QRect&)> toView_;
   QWidget& view_;
   InputDiscarder discarder_;
   QRect dirty_;

@@ -20,22 +20,75 @@ QRectF DeviceRect(const QImage& image, const QRect& logical) {
   return QRectF(logical.x() * r, logical.y() * r, logical.width() * r, logical.height() * r);
 }
 
-// The one-pixel line a step uncovered, behind a card of size w x h at (x, y).
+// The one-pixel line a step uncovered, behind a card of size w x h at (x, y),
+// together with the card's own edge next to it. On a magnified table a
+// table pixel is not a whole number of screen pixels, and the card's edge
+// and the line may round a screen pixel apart: taking the edge too leaves
+// nothing of the card behind. The card is drawn over its edge afterwards.
 QRect TrailingLine(int x, int y, int w, int h, StepDir dir) {
   switch (dir) {
     case StepDir::Left:
-      return {x + w, y, 1, h + 1};
+      return {x + w - 1, y, 2, h + 1};
     case StepDir::Right:
-      return {x - 1, y, 1, h};
+      return {x - 1, y, 2, h};
     case StepDir::Up:
-      return {x, y + h, w, 1};
+      return {x, y + h - 1, w, 2};
     case StepDir::Down:
-      return {x, y - 1, w, 1};
+      return {x, y - 1, w, 2};
     case StepDir::InPlace:
       break;
   }
   return {};
 }
+
+// The steps of a flight drawn in the screen pixels of the picture. On a
+// magnified table a table pixel is a fractional number of screen pixels;
+// drawing whole screen pixels keeps every copy a plain copy (as fast as on a
+// table shown as it is) and lays the card's picture down pixel for pixel.
+class StepPainter {
+ public:
+  StepPainter(QImage& into, const QPixmap& card)
+      : ratio_(into.devicePixelRatio()),
+        cardPicture_(card.toImage()),
+        card_(ScreenPixels(cardPicture_)),
+        into_(into.bits(), into.width(), into.height(), into.bytesPerLine(), into.format()),
+        painter_(&into_) {}
+
+  // The card at (x, y): first the line it uncovered and, unless it is only
+  // laid down, the scene under it (its rounded corners let the scene show,
+  // not its last step), then the card.
+  void Step(const QImage& scene, int x, int y, const QRect& line, bool sceneUnder) {
+    const QImage pixels = ScreenPixels(scene);
+    painter_.setCompositionMode(QPainter::CompositionMode_Source);
+    if (!line.isEmpty()) Copy(pixels, OnScreen(line));
+    const QRect card(OnScreen(QPoint(x, y)), card_.size());
+    if (sceneUnder) Copy(pixels, card);
+    painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter_.drawImage(card.topLeft(), card_);
+  }
+
+ private:
+  QPoint OnScreen(QPoint p) const { return {qRound(p.x() * ratio_), qRound(p.y() * ratio_)}; }
+  QRect OnScreen(const QRect& r) const {
+    const QPoint farCorner = OnScreen(r.topLeft() + QPoint(r.width(), r.height()));
+    return QRect(OnScreen(r.topLeft()), farCorner - QPoint(1, 1));
+  }
+  void Copy(const QImage& scene, const QRect& area) {
+    painter_.drawImage(QRectF(area), scene, QRectF(area));
+  }
+  // The same pixels seen as a picture of density 1, so that a copy of them
+  // is taken pixel for pixel (no copy of the pixels is made).
+  static QImage ScreenPixels(const QImage& picture) {
+    return QImage(picture.constBits(), picture.width(), picture.height(), picture.bytesPerLine(),
+                  picture.format());
+  }
+
+  qreal ratio_;
+  QImage cardPicture_;
+  QImage card_;
+  QImage into_;  // the picture's own pixels, drawn on without a copy
+  QPainter painter_;
+};
 
 }  // namespace
 
@@ -149,19 +202,9 @@ void CardAnimator::StepCard(const QImage& scene, int x, int y, StepDir dir,
                             const QPixmap& picture) {
   const QSize size = LogicalSize(picture);
   {
-    QPainter painter(&p_.BackBuffer);
-    const QRect card(QPoint(x, y), size);
-    if (dir != StepDir::InPlace) {
-      painter.setCompositionMode(QPainter::CompositionMode_Source);
-      painter.drawImage(QRectF(card), scene, DeviceRect(scene, card));
-      painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    }
-    painter.drawPixmap(x, y, picture);
+    StepPainter painter(p_.BackBuffer, picture);
     const QRect line = TrailingLine(x, y, size.width(), size.height(), dir);
-    if (!line.isEmpty()) {
-      painter.setCompositionMode(QPainter::CompositionMode_Source);
-      painter.drawImage(QRectF(line), scene, DeviceRect(scene, line));
-    }
+    painter.Step(scene, x, y, line, dir != StepDir::InPlace);
   }
   Show(QRect(x - 1, y - 1, size.width() + 2, size.height() + 2));
 }
@@ -172,7 +215,7 @@ void CardAnimator::FlyCard(const QImage& scene, CardPoint from, CardPoint to,
   const QSize size = LogicalSize(picture);
   const std::vector<FlightEvent> path = FlightPath(from.x, from.y, to.x, to.y);
   FlightPacer pacer(g_.t.Options.Speed);
-  auto painter = std::make_unique<QPainter>(&p_.BackBuffer);
+  auto painter = std::make_unique<StepPainter>(p_.BackBuffer, picture);
   QRect touched;
   for (const FlightEvent& e : path) {
     if (e.kind == FlightEvent::Kind::Drop) {
@@ -186,20 +229,11 @@ void CardAnimator::FlyCard(const QImage& scene, CardPoint from, CardPoint to,
       Show(touched);
       touched = QRect();
       clock_.Tick();
-      painter = std::make_unique<QPainter>(&p_.BackBuffer);
+      painter = std::make_unique<StepPainter>(p_.BackBuffer, picture);
       continue;
     }
-    // The card's rounded corners let the scene show, not the card's last step.
-    const QRect card(e.x, e.y, size.width(), size.height());
-    painter->setCompositionMode(QPainter::CompositionMode_Source);
-    painter->drawImage(QRectF(card), scene, DeviceRect(scene, card));
-    painter->setCompositionMode(QPainter::CompositionMode_SourceOver);
-    painter->drawPixmap(e.x, e.y, picture);
     const QRect line = TrailingLine(e.x, e.y, size.width(), size.height(), e.dir);
-    if (!line.isEmpty()) {
-      painter->setCompositionMode(QPainter::CompositionMode_Source);
-      painter->drawImage(QRectF(line), scene, DeviceRect(scene, line));
-    }
+    painter->Step(scene, e.x, e.y, line, true);
     touched |= QRect(e.x - 1, e.y - 1, size.width() + 2, size.height() + 2);
   }
   painter.reset();

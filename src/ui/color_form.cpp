@@ -101,7 +101,12 @@ void TColorForm::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
   const int framed = Framed();
   for (int i = 0; i < kLookPictures; ++i) {
-    painter.drawPixmap(PictureRect(i), pictures_[static_cast<size_t>(i)]);
+    const QPixmap& picture = pictures_[static_cast<size_t>(i)];
+    // Cards painted for a magnified table are shown smaller here: smoothly,
+    // not by dropping pixels.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform,
+                          picture.devicePixelRatio() > devicePixelRatioF());
+    painter.drawPixmap(PictureRect(i), picture);
     const QRect frame = FrameRect(i);
     painter.setPen(i == framed ? QColor(0, 0, 255) : QColor(Qt::white));
     painter.setBrush(Qt::NoBrush);

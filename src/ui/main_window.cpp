@@ -14,7 +14,9 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "commentary/comment.h"
@@ -54,6 +56,30 @@ int WindowSide(int32_t stored, int32_t smallest) {
   return std::clamp<int32_t>(stored, smallest, kMaxWindowSize);
 }
 
+// The table's controls at their own size; magnified with the cards.
+constexpr QMargins kTrumpPanelMargins(4, 2, 4, 4);
+constexpr QMargins kPointsPanelMargins(4, 2, 4, 2);
+constexpr int kTrumpPanelSpacing = 2;
+constexpr QSize kSuitButtonSize(26, 24);
+
+int Scaled(int length, qreal factor) {
+  return std::max(1, qRound(length * factor));
+}
+
+QSize Scaled(QSize size, qreal factor) {
+  return {Scaled(size.width(), factor), Scaled(size.height(), factor)};
+}
+
+QMargins Scaled(QMargins m, qreal factor) {
+  return {qRound(m.left() * factor), qRound(m.top() * factor), qRound(m.right() * factor),
+          qRound(m.bottom() * factor)};
+}
+
+QFont Scaled(QFont font, qreal factor) {
+  font.setPixelSize(Scaled(font.pixelSize(), factor));
+  return font;
+}
+
 QLabel* NewPanelLabel(QWidget* parent, const QString& text) {
   auto* label = new QLabel(text, parent);
   label->setAlignment(Qt::AlignCenter);
@@ -70,6 +96,7 @@ TForm1::TForm1(const Edition& edition, const StartOptions& options, QWidget* par
   bold.setBold(true);
   bold.setPixelSize(13);
   setFont(bold);
+  tableFont_ = bold;
   setWindowTitle(QStringLiteral("Дурак"));
 
   store_ = std::make_unique<QtSettingsStore>(edition);
@@ -83,7 +110,7 @@ TForm1::TForm1(const Edition& edition, const StartOptions& options, QWidget* par
   CreateControls();
   shell_ = std::make_unique<WindowShell>(*this);
   network_ = new WindowNetwork(*this);
-  ResizeTablePictures(pictures_, width(), height(), art_->DevicePixelRatio());
+  ResizePictures();
 
   const QPoint centred = CentredPosition();
   EnsureSettingsKey(game_, centred.x(), centred.y());
@@ -93,7 +120,7 @@ TForm1::TForm1(const Edition& edition, const StartOptions& options, QWidget* par
   SizeWindowBySettings();
   shell_->ShowGameIdentity();
   InitialiseTurnState();
-  ResizeTablePictures(pictures_, width(), height(), art_->DevicePixelRatio());
+  ResizePictures();
   FormLayout();
   PlaceTableControls();
   ::UpdateStatusBar(game_);
@@ -126,6 +153,7 @@ void TForm1::CreateControls() {
   packFont.setBold(true);
   packFont.setPixelSize(16);
   LabelPack->setFont(packFont);
+  packFont_ = packFont;
   LabelPack->setAttribute(Qt::WA_TransparentForMouseEvents);
   LabelPack->hide();
 
@@ -137,10 +165,11 @@ void TForm1::CreateControls() {
   QFont panelFont = font();
   panelFont.setBold(false);
   TrumpPanel->setFont(panelFont);
+  panelFont_ = panelFont;
   TrumpLabel = NewPanelLabel(TrumpPanel, QStringLiteral("Заказать масть"));
   auto* trumpLayout = new QVBoxLayout(TrumpPanel);
-  trumpLayout->setContentsMargins(4, 2, 4, 4);
-  trumpLayout->setSpacing(2);
+  trumpLayout->setContentsMargins(kTrumpPanelMargins);
+  trumpLayout->setSpacing(kTrumpPanelSpacing);
   trumpLayout->addWidget(TrumpLabel);
   CreateSuitButtons(trumpLayout);
   TrumpPanel->hide();
@@ -154,13 +183,16 @@ void TForm1::CreateControls() {
   CompLabel = NewPanelLabel(PointsPanel, QStringLiteral("Компьютер :"));
   PlayLabel = NewPanelLabel(PointsPanel, QString());
   auto* pointsLayout = new QVBoxLayout(PointsPanel);
-  pointsLayout->setContentsMargins(4, 2, 4, 2);
+  pointsLayout->setContentsMargins(kPointsPanelMargins);
   for (QLabel* label : {PointsLabel, CompLabel, PlayLabel}) pointsLayout->addWidget(label);
   PointsLabel->setObjectName("PointsLabel");
   CompLabel->setObjectName("CompLabel");
   PlayLabel->setObjectName("PlayLabel");
   PointsPanel->hide();
   FitPanelsToTheirCaptions();
+  trumpPanelSize_ = TrumpPanel->size();
+  pointsPanelSize_ = PointsPanel->size();
+  suitIconSize_ = TrumpButtons[0]->iconSize();
 
   StatusBar1 = new QStatusBar(this);
   StatusBar1->setObjectName("StatusBar1");
@@ -278,28 +310,137 @@ void TForm1::ShowAndStart() {
   clock_.Release();
 }
 
+// With the cards scaled the engine lays the table out for the smallest
+// window, whatever the window's own size.
 WindowGeometry TForm1::Geometry() const {
   const QWidget* menu = menuWidget();
   const int menuHeight = menu != nullptr && !menu->isHidden() ? menu->height() : 0;
+  if (CardsScaled()) {
+    const QSize laidOut = LaidOutWindow();
+    return {laidOut.width(), laidOut.height(), laidOut.height() - menuHeight};
+  }
   return {width(), height(), height() - menuHeight};
 }
 
+// The smallest window's proportions, enlarged only for a game whose layout
+// does not fit the smallest window itself.
+QSize TForm1::LaidOutWindow() const {
+  const OuterSize fit = LayoutFitSize(game_.kind());
+  const qreal k = std::max({1.0, static_cast<qreal>(fit.width) / kMinOuterWidth,
+                            static_cast<qreal>(fit.height) / kMinOuterHeight});
+  return {qRound(kMinOuterWidth * k), qRound(kMinOuterHeight * k)};
+}
+
+bool TForm1::CardsScaled() const {
+  return game_.t.Options.ScaleCards == 1;
+}
+
+QSize TForm1::TableUnits() const {
+  if (!CardsScaled()) return table_->size();
+  // The menu and the status bar keep their height in any window.
+  const QSize laidOut = LaidOutWindow();
+  return {laidOut.width() - (width() - table_->width()),
+          laidOut.height() - (height() - table_->height())};
+}
+
+bool TForm1::UpdateTableScale() {
+  const TableScale next = CardsScaled() ? FitTable(table_->size(), TableUnits()) : TableScale{};
+  const qreal screen = devicePixelRatioF();
+  const qreal ratio = screen * next.factor;
+  const bool changed =
+      next.factor != scale_.factor || next.offset != scale_.offset || ratio != pictureRatio_;
+  scale_ = next;
+  pictureRatio_ = ratio;
+  art_->SetDevicePixelRatio(ratio, screen);
+  return changed;
+}
+
+// A magnified table's pictures reach from the table's corner to the view's
+// far edges: a game laid out wider than the smallest window (Memory of 52
+// cards) shows its last column in the border rather than losing it.
+QSize TForm1::PictureUnits() const {
+  if (!CardsScaled()) return size();
+  const QSize view = table_->size();
+  const int across =
+      static_cast<int>(std::ceil((view.width() - scale_.offset.x()) / scale_.factor));
+  const int down = static_cast<int>(std::ceil((view.height() - scale_.offset.y()) / scale_.factor));
+  const QSize laidOut = LaidOutWindow();
+  return {std::max(laidOut.width(), across), std::max(laidOut.height(), down)};
+}
+
+void TForm1::ResizePictures() {
+  const QSize units = PictureUnits();
+  ResizeTablePictures(pictures_, units.width(), units.height(), art_->DevicePixelRatio());
+}
+
+// The pictures are made anew at the density the table is now shown at, and
+// the controls grow or shrink with the cards.
+void TForm1::ApplyTableScale() {
+  ResizePictures();
+  BuildBackground();
+  ScaleTableControls();
+  PlaceTableControls();
+  table_->update();
+}
+
+void TForm1::ScaleTableControls() {
+  // The suit icons are painted afresh at the current density.
+  for (int suit = 0; suit < 4; ++suit) TrumpButtons[suit]->setIcon(QIcon(art_->SuitIcon(suit)));
+  const qreal f = scale_.factor;
+  if (f == controlsFactor_) return;
+  controlsFactor_ = f;
+  Label1->setFont(Scaled(tableFont_, f));
+  MoveButton->setFont(Scaled(tableFont_, f));
+  LabelPack->setFont(Scaled(packFont_, f));
+  if (LabelPack->isVisible()) LabelPack->adjustSize();
+  TrumpPanel->setFont(Scaled(panelFont_, f));
+  TrumpPanel->setFixedSize(Scaled(trumpPanelSize_, f));
+  TrumpPanel->layout()->setContentsMargins(Scaled(kTrumpPanelMargins, f));
+  TrumpPanel->layout()->setSpacing(qRound(kTrumpPanelSpacing * f));
+  for (QPushButton* button : TrumpButtons) {
+    button->setFixedSize(Scaled(kSuitButtonSize, f));
+    button->setIconSize(Scaled(suitIconSize_, f));
+  }
+  PointsPanel->setFont(Scaled(tableFont_, f));
+  PointsPanel->setFixedSize(Scaled(pointsPanelSize_, f));
+  PointsPanel->layout()->setContentsMargins(Scaled(kPointsPanelMargins, f));
+}
+
 void TForm1::FormLayout() {
+  const bool rescaled = UpdateTableScale();
   LayoutTable(game_, Geometry());
+  if (rescaled) ApplyTableScale();
 }
 
 void TForm1::PlaceTableControls() {
-  const ControlPlaces c = PlaceControls(game_.t, game_.kind(), Geometry(), PointsPanel->width());
-  MoveButton->setGeometry(c.moveButton.left, c.moveButton.top, c.moveButton.width,
-                          c.moveButton.height);
-  TrumpPanel->move(c.trumpPanel.left, c.trumpPanel.top);
-  PointsPanel->move(c.pointsPanel.left, c.pointsPanel.top);
-  if (c.labelPack) LabelPack->move(c.labelPack->left, c.labelPack->top);
+  const ControlPlaces c =
+      PlaceControls(game_.t, game_.kind(), Geometry(), pointsPanelSize_.width());
+  MoveButton->setGeometry(scale_.ToView(
+      QRect(c.moveButton.left, c.moveButton.top, c.moveButton.width, c.moveButton.height)));
+  trumpPanelPlace_ = QPoint(c.trumpPanel.left, c.trumpPanel.top);
+  TrumpPanel->move(scale_.ToView(trumpPanelPlace_));
+  PointsPanel->move(scale_.ToView(QPoint(c.pointsPanel.left, c.pointsPanel.top)));
+  if (c.labelPack) LabelPack->move(scale_.ToView(QPoint(c.labelPack->left, c.labelPack->top)));
 }
 
 void TForm1::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
   FormResize();
+}
+
+void TForm1::TableViewResized() {
+  if (CardsScaled()) FormResize();
+}
+
+// On a screen of another density the pictures are painted again for it, so
+// that they stay sharp there.
+bool TForm1::event(QEvent* event) {
+  const bool handled = QMainWindow::event(event);
+  if (event->type() == QEvent::ScreenChangeInternal &&
+      devicePixelRatioF() * scale_.factor != pictureRatio_) {
+    FormResize();
+  }
+  return handled;
 }
 
 // A new size moves everything: the layout, the controls, the commentary over
@@ -309,21 +450,15 @@ void TForm1::FormResize() {
   ::UpdateStatusBar(game_);
   PlaceTableControls();
   if (started_) Comment(game_, game_.t.CommentId, game_.t.ButtonCaptionId);
-  ResizeTablePictures(pictures_, width(), height(), art_->DevicePixelRatio());
+  ResizePictures();
   BuildBackground();
   RepaintTable(true);
 }
 
 void TForm1::BuildBackground() {
   const TTableState& t = game_.t;
-  const Kind k = game_.kind();
-  SeparatorLines lines;
-  // The durak kinds, Czech durak and Eights divide the table into the
-  // computer's side, the trick and the player's side.
-  lines.drawn = IsCardGame(k) && k != Kind::Nine;
-  lines.topY = t.TopLineY;
-  lines.bottomY = t.BottomLineY;
-  BuildTableBackground(pictures_, *art_, t.Options.BackGr, lines);
+  const SeparatorLines lines = Separators();
+  BuildTableBackground(pictures_, *art_, t.Options.BackGr, lines, scale_);
   if (lines.drawn) SetTableTextColour();
 }
 
@@ -340,8 +475,21 @@ void TForm1::SetTableTextColour() {
   }
 }
 
+// In table units, where the repaint shows the suit in force above it.
 QRect TForm1::TrumpPanelRect() const {
-  return TrumpPanel->geometry();
+  if (scale_.Identity()) return TrumpPanel->geometry();
+  return QRect(trumpPanelPlace_, trumpPanelSize_);
+}
+
+SeparatorLines TForm1::Separators() const {
+  const Kind k = game_.kind();
+  SeparatorLines lines;
+  // The durak kinds, Czech durak and Eights divide the table into the
+  // computer's side, the trick and the player's side.
+  lines.drawn = IsCardGame(k) && k != Kind::Nine;
+  lines.topY = game_.t.TopLineY;
+  lines.bottomY = game_.t.BottomLineY;
+  return lines;
 }
 
 void TForm1::RepaintTable(bool show) {
@@ -358,7 +506,23 @@ void TForm1::FormPaint(QPainter& painter, const QRect& dirty) {
                  {TrumpPanelRect()});
   }
   painter.setClipRect(dirty);
-  painter.drawImage(QPoint(0, 0), pictures_.BackBuffer);
+  if (scale_.Identity()) {
+    painter.drawImage(QPoint(0, 0), pictures_.BackBuffer);
+    return;
+  }
+  // BackBuffer from the table's corner on, pixel for pixel on the screen;
+  // only the part asked for, as the flights ask for a card's area at a time.
+  const QImage& shown = pictures_.BackBuffer;
+  const qreal screen = devicePixelRatioF();
+  const QRect table(scale_.offset, (QSizeF(shown.size()) / screen).toSize());
+  if (!table.contains(dirty)) {
+    PaintTableBorder(painter, dirty, *art_, game_.t.Options.BackGr, Separators(), scale_);
+  }
+  const QRect part = dirty & table;
+  if (part.isEmpty()) return;
+  const QRectF source(QPointF(part.topLeft() - scale_.offset) * screen,
+                      QSizeF(part.size()) * screen);
+  painter.drawImage(QRectF(part), shown, source);
 }
 
 void TForm1::CreateChatControls() {
@@ -409,7 +573,7 @@ void TForm1::CreateSuitButtons(QBoxLayout* panelLayout) {
     auto* button = new QPushButton(TrumpPanel);
     button->setObjectName(kNames[suit]);
     button->setIcon(QIcon(art_->SuitIcon(suit)));
-    button->setFixedSize(26, 24);
+    button->setFixedSize(kSuitButtonSize);
     button->setFocusPolicy(Qt::NoFocus);
     connect(button, &QPushButton::clicked, this, [this, suit] { TrumpButtonClick(suit); });
     row->addWidget(button);

@@ -14,6 +14,7 @@
 #include "table/layout.h"
 #include "ui/start_options.h"
 #include "ui/table_pictures.h"
+#include "ui/table_scale.h"
 #include "ui/window_callouts.h"
 
 class Artwork;
@@ -59,6 +60,12 @@ class TForm1 : public QMainWindow {
   QString ApplicationTitle() const;
   const TablePictures& pictures() const { return pictures_; }
   const Artwork& artwork() const { return *art_; }
+  // How the table lies on the table view: as it is, or magnified
+  // ("ScaleCards" 1).
+  const TableScale& tableScale() const { return scale_; }
+  // The table view's pixels and the table's own units, both ways.
+  QPoint TableToView(QPoint table) const { return scale_.ToView(table); }
+  QPoint ViewToTable(QPointF view) const { return scale_.ToTable(view); }
 
   // Composes the table into BackBuffer; show copies it to the screen.
   void RepaintTable(bool show);
@@ -73,6 +80,9 @@ class TForm1 : public QMainWindow {
   // What lies over the table picture: the run dragged in Scarf.
   void PaintTableOverlay(QPainter& painter);
   WindowCallouts& callouts() { return callouts_; }
+  // The table view got another size without the window getting one (the
+  // status bar shown or hidden).
+  void TableViewResized();
   // The menus, their commands and the dialogs they open.
   WindowShell& shell() { return *shell_; }
   // The network session and its sockets.
@@ -83,6 +93,8 @@ class TForm1 : public QMainWindow {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  // The window went to a screen of another pixel density.
+  bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
@@ -97,11 +109,27 @@ class TForm1 : public QMainWindow {
   void InitialiseTurnState();
 
   WindowGeometry Geometry() const;
+  bool CardsScaled() const;
+  // The outer size the table is laid out for while the cards are scaled.
+  QSize LaidOutWindow() const;
+  // The table in table units: the table view's size, or with the cards
+  // scaled the size it has in the smallest window.
+  QSize TableUnits() const;
+  // Fits the table to the view and the pictures' density to the screen;
+  // true when either changed.
+  bool UpdateTableScale();
+  // The pictures' size in table units.
+  QSize PictureUnits() const;
+  void ResizePictures();
+  // The pictures and the controls follow a new scale or density.
+  void ApplyTableScale();
+  void ScaleTableControls();
   void FormLayout();
   void PlaceTableControls();
   void FormResize();
   void BuildBackground();
   QRect TrumpPanelRect() const;
+  SeparatorLines Separators() const;
   void SetTableTextColour();
   void WriteWindowGeometry();
   void MoveButtonClicked();
@@ -124,8 +152,20 @@ class TForm1 : public QMainWindow {
   std::unique_ptr<Artwork> art_;
   std::unique_ptr<LazySound> sound_;
   TablePictures pictures_;
-  bool started_ = false;    // the first deal has been made
-  bool maximised_ = false;  // the settings ask for a maximised window
+  TableScale scale_;
+  qreal pictureRatio_ = 0;  // the density the pictures were last made at
+  // The table's controls at their own size, in table units, as they are
+  // shown when the cards are not scaled.
+  QFont tableFont_;
+  QFont packFont_;
+  QFont panelFont_;
+  QSize trumpPanelSize_;
+  QSize pointsPanelSize_;
+  QSize suitIconSize_;
+  QPoint trumpPanelPlace_;
+  qreal controlsFactor_ = 1.0;  // the factor the controls were last sized for
+  bool started_ = false;        // the first deal has been made
+  bool maximised_ = false;      // the settings ask for a maximised window
   bool closed_ = false;
 
   TableView* table_ = nullptr;

@@ -56,9 +56,9 @@ void CardAnimator::CaptureDragPicture(const TRect& from, const TRect& into) {
 void CardAnimator::ShowDragStep(const DragStepView& view) {
   if (!view_.isVisible()) return;
   const QRect bounds = view_.rect();
-  QRect dirty = ToQRect(view.at);
+  QRect dirty = clock_.ViewArea(ToQRect(view.at));
   // The strips the picture uncovered are painted afresh from the table.
-  for (const TRect& strip : view.uncovered) dirty |= ToQRect(strip) & bounds;
+  for (const TRect& strip : view.uncovered) dirty |= clock_.ViewArea(ToQRect(strip)) & bounds;
   view_.repaint(dirty & bounds);
 }
 

@@ -99,6 +99,7 @@ constexpr ControlText kControls[] = {
     {"CallNewGameLabel", {"игры, раздавать карты заново", "on another kind of game"}},
     {"ConformationNewGameCheckBox", {"Подтверждение новой игры", "Conformation of new game"}},
     {"MinimizeOnEscapeCheckBox", {"Минимизировать на Escape", "Minimize on Escape"}},
+    {"ScaleCardsCheckBox", {"Крупные карты", "Scale cards with the window"}},
     {"defaultCheckBox", {"Все параметры по умолчанию", "default"}},
     {"OKButton", {"ОК", "ОК"}},
     {"CancelButton", {"Отмена", "Cancel"}},
@@ -353,6 +354,7 @@ QWidget* TPropertieForm::CommonPage() {
   callNewGameLabel->setIndent(20);
   ConformationNewGameCheckBox = Box("ConformationNewGameCheckBox", page);
   MinimizeOnEscapeCheckBox = Box("MinimizeOnEscapeCheckBox", page);
+  ScaleCardsCheckBox = Box("ScaleCardsCheckBox", page);
   grid->addWidget(SizeWindowGameCheckBox, 0, 0);
   grid->addWidget(PositionWindowGameCheckBox, 1, 0);
   grid->addWidget(SaveGameCheckBox, 2, 0);
@@ -361,7 +363,8 @@ QWidget* TPropertieForm::CommonPage() {
   grid->addWidget(callNewGameLabel, 1, 1);
   grid->addWidget(ConformationNewGameCheckBox, 2, 1);
   grid->addWidget(MinimizeOnEscapeCheckBox, 3, 1);
-  grid->setRowStretch(4, 1);
+  grid->addWidget(ScaleCardsCheckBox, 4, 0);
+  grid->setRowStretch(5, 1);
   // Edition 2.84 has no such option.
   MinimizeOnEscapeCheckBox->setVisible(g_.edition->hasMinOnEscape);
   return page;
@@ -401,6 +404,7 @@ void TPropertieForm::Show(const OptionsFormValues& v) {
   CallNewGameCheckBox->setChecked(v.CallNewGame == 1);
   ConformationNewGameCheckBox->setChecked(v.ConfNewgame == 1);
   MinimizeOnEscapeCheckBox->setChecked(v.MinOnEscape == 1);
+  ScaleCardsCheckBox->setChecked(v.ScaleCards == 1);
   Enable();
 }
 
@@ -439,6 +443,7 @@ OptionsFormValues TPropertieForm::Shown() const {
   v.CallNewGame = Checked(CallNewGameCheckBox);
   v.ConfNewgame = Checked(ConformationNewGameCheckBox);
   v.MinOnEscape = Checked(MinimizeOnEscapeCheckBox);
+  v.ScaleCards = Checked(ScaleCardsCheckBox);
   return v;
 }
 

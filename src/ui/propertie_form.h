@@ -96,6 +96,8 @@ class TPropertieForm final : public QDialog {
   QCheckBox* CallNewGameCheckBox = nullptr;
   QCheckBox* ConformationNewGameCheckBox = nullptr;
   QCheckBox* MinimizeOnEscapeCheckBox = nullptr;
+  // The table's cards, places and controls grow with the window.
+  QCheckBox* ScaleCardsCheckBox = nullptr;
 
   QCheckBox* defaultCheckBox = nullptr;
   QPushButton* OKButton = nullptr;

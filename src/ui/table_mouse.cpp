@@ -1,6 +1,8 @@
 // The mouse over the table, handed to the engine's routing with the pointer
-// in the table's pixels. Nothing is taken while the first deal is not made
-// or a game message box is up.
+// in the table's units (the view's pixels unless the cards are scaled). Nothing is taken while the
+// first deal is not made or a game message box is up.
+#include <QPainter>
+
 #include "play/pointer_routing.h"
 #include "ui/card_animator.h"
 #include "ui/main_window.h"
@@ -25,18 +27,21 @@ std::optional<PointerButton> ButtonOf(Qt::MouseButton button) {
 void TForm1::TableMousePress(QPoint pos, Qt::MouseButton button) {
   const auto b = ButtonOf(button);
   if (!ReadyForPlayer() || !b) return;
-  FormMouseDown(game_, *b, pos.x(), pos.y());
+  const QPoint at = ViewToTable(pos);
+  FormMouseDown(game_, *b, at.x(), at.y());
 }
 
 void TForm1::TableMouseRelease(QPoint pos, Qt::MouseButton button) {
   const auto b = ButtonOf(button);
   if (!ReadyForPlayer() || !b) return;
-  FormMouseUp(game_, *b, pos.x(), pos.y());
+  const QPoint at = ViewToTable(pos);
+  FormMouseUp(game_, *b, at.x(), at.y());
 }
 
 void TForm1::TableMouseMove(QPoint pos) {
   if (!ReadyForPlayer()) return;
-  FormMouseMove(game_, pos.x(), pos.y());
+  const QPoint at = ViewToTable(pos);
+  FormMouseMove(game_, at.x(), at.y());
 }
 
 void TForm1::TableDoubleClick() {
@@ -46,5 +51,9 @@ void TForm1::TableDoubleClick() {
 
 void TForm1::PaintTableOverlay(QPainter& painter) {
   if (callouts_.Animating() || !started_) return;
+  painter.save();
+  painter.translate(scale_.offset);
+  painter.scale(scale_.factor, scale_.factor);
   callouts_.Animator().PaintDragOverlay(painter);
+  painter.restore();
 }

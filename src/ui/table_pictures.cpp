@@ -63,6 +63,34 @@ void CopyLineStrip(QImage& background, const QImage& strip, int y) {
   p.drawImage(QPoint(0, y), strip);
 }
 
+// Where a separator line's top lies on the view; the line's texture starts
+// there, on the table and in the border alike.
+qreal LineTopOnView(int y, const TableScale& scale) {
+  return scale.offset.y() + y * scale.factor;
+}
+
+QBrush LineBrush(const Artwork& art, int backGr, qreal top) {
+  QBrush brush(art.Texture(LinePatternOf(backGr)));
+  brush.setTransform(QTransform::fromTranslate(0, top));
+  return brush;
+}
+
+void BuildMagnifiedBackground(TablePictures& p, const Artwork& art, int backGr,
+                              const SeparatorLines& lines, const TableScale& scale) {
+  QPainter painter(&p.TableBackground);
+  const QTransform viewToTable = scale.ViewToTable();
+  QBrush texture(art.Texture(backGr));
+  texture.setTransform(viewToTable);
+  const int width = LogicalWidth(p.TableBackground);
+  painter.fillRect(QRect(0, 0, width, LogicalHeight(p.TableBackground)), texture);
+  if (!lines.drawn) return;
+  for (const int y : {lines.topY, lines.bottomY}) {
+    QBrush line = LineBrush(art, backGr, LineTopOnView(y, scale));
+    line.setTransform(line.transform() * viewToTable);
+    painter.fillRect(QRect(0, y, width, 1), line);
+  }
+}
+
 }  // namespace
 
 void ResizeTablePictures(TablePictures& p, int width, int height, qreal ratio) {
@@ -86,10 +114,25 @@ TableTextColour TableTextColourOf(int backGr) {
 }
 
 void BuildTableBackground(TablePictures& p, const Artwork& art, int backGr,
-                          const SeparatorLines& lines) {
+                          const SeparatorLines& lines, const TableScale& scale) {
+  if (!scale.Identity()) {
+    BuildMagnifiedBackground(p, art, backGr, lines, scale);
+    return;
+  }
   FillWithTexture(p.TableBackground, art, backGr);
   if (!lines.drawn) return;
   FillWithTexture(p.LineStrip, art, LinePatternOf(backGr));
   CopyLineStrip(p.TableBackground, p.LineStrip, lines.topY);
   CopyLineStrip(p.TableBackground, p.LineStrip, lines.bottomY);
+}
+
+void PaintTableBorder(QPainter& painter, const QRect& view, const Artwork& art, int backGr,
+                      const SeparatorLines& lines, const TableScale& scale) {
+  painter.fillRect(view, QBrush(art.Texture(backGr)));
+  if (!lines.drawn) return;
+  for (const int y : {lines.topY, lines.bottomY}) {
+    const qreal top = LineTopOnView(y, scale);
+    painter.fillRect(QRectF(view.left(), top, view.width(), scale.factor),
+                     LineBrush(art, backGr, top));
+  }
 }

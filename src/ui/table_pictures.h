@@ -9,7 +9,10 @@
 #include <QColor>
 #include <QImage>
 
+#include "ui/table_scale.h"
+
 class Artwork;
+class QPainter;
 
 struct TablePictures {
   QImage TableBackground;  // W x H: the bare table
@@ -43,6 +46,14 @@ struct SeparatorLines {
 };
 
 // The bare table: the texture backGr tiled over the whole picture and, when
-// the game has them, the two separator lines copied from LineStrip.
+// the game has them, the two separator lines copied from LineStrip. A
+// magnified table keeps the texture at its size on the screen, laid as the
+// border around the table lays it (PaintTableBorder), so the two meet
+// without a seam.
 void BuildTableBackground(TablePictures& p, const Artwork& art, int backGr,
-                          const SeparatorLines& lines);
+                          const SeparatorLines& lines, const TableScale& scale = {});
+
+// The view around a magnified table: the texture and the separator lines
+// running on to the window's edges. `view` is the table view's rectangle.
+void PaintTableBorder(QPainter& painter, const QRect& view, const Artwork& art, int backGr,
+                      const SeparatorLines& lines, const TableScale& scale);

@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QResizeEvent>
 
 #include "ui/main_window.h"
 
@@ -16,6 +17,11 @@ void TableView::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   form_.FormPaint(painter, event->rect());
   form_.PaintTableOverlay(painter);
+}
+
+void TableView::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  form_.TableViewResized();
 }
 
 void TableView::mousePressEvent(QMouseEvent* event) {

@@ -20,6 +20,8 @@ CardAnimator& WindowCallouts::Animator() {
         std::make_unique<CardAnimator>(form_.pictures_, *form_.art_, *form_.table_, form_.game_,
                                        [this] { return form_.TrumpPanelRect(); });
     animator_->SetTalkClearer([this] { ClearTalkForMovingCards(); });
+    animator_->Clock().SetViewMapping(
+        [this](const QRect& area) { return form_.tableScale().ToView(area); });
     // The Move button is back as soon as the cards have stopped.
     animator_->SetSettledHandler([this] { RestoreMoveButton(); });
   }

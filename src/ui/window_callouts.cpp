@@ -158,6 +158,11 @@ WindowRect WindowCallouts::MainWindowRect() const {
   return {form_.x(), form_.y(), form_.width(), form_.height()};
 }
 
+WindowRect WindowCallouts::TableWindowRect() const {
+  const WindowGeometry laidOut = form_.Geometry();
+  return {form_.x(), form_.y(), laidOut.outerWidth, laidOut.outerHeight};
+}
+
 void WindowCallouts::ProcessPendingEvents() {
   const WaitScope wait(waitDepth_);
   QCoreApplication::processEvents();
@@ -174,7 +179,7 @@ void WindowCallouts::ShowCommentary(const CommentaryView& view) {
     QLabel* label = form_.Label1;
     label->setText(Text(view.comment->text));
     label->adjustSize();
-    label->move(view.comment->left, view.comment->top);
+    label->move(form_.TableToView(QPoint(view.comment->left, view.comment->top)));
     label->show();
   }
   if (view.caption) form_.MoveButton->setText(Text(*view.caption));
@@ -193,7 +198,8 @@ void WindowCallouts::ShowCommentary(const CommentaryView& view) {
 }
 
 int WindowCallouts::CommentaryTextWidth(const std::string& text) const {
-  return QFontMetrics(form_.Label1->font()).horizontalAdvance(Text(text));
+  // In table units: the engine places the line on the table as laid out.
+  return QFontMetrics(form_.tableFont_).horizontalAdvance(Text(text));
 }
 
 void WindowCallouts::PlayWav(const std::string& path, bool synchronous) {

@@ -46,6 +46,7 @@ class WindowCallouts final : public ICallouts {
   void ApplyBackground(int backGr) override;
   void BlinkCard(int kind, int slot) override;
   WindowRect MainWindowRect() const override;
+  WindowRect TableWindowRect() const override;
   void ProcessPendingEvents() override;
   void CloseMainWindow() override;
   void ClearTalkArea() override;

@@ -148,7 +148,7 @@ bool WindowShell::KeyPressed(QObject* receiver, QKeyEvent* event) {
   if (key == ShortcutKey::None) return false;
 
   KeyContext context;
-  context.pointerX = form_.table_->mapFromGlobal(QCursor::pos()).x();
+  context.pointerX = form_.ViewToTable(form_.table_->mapFromGlobal(QCursor::pos())).x();
   context.moveButtonFocused = form_.MoveButton->isVisible() && form_.MoveButton->hasFocus();
   const KeyResponse response = KeyboardShortcut(g, key, context);
   CarryOut(response);
@@ -164,7 +164,7 @@ void WindowShell::CarryOut(const KeyResponse& response) {
 
 void WindowShell::PutPointer(const std::optional<TablePoint>& point) {
   if (!point || !form_.isVisible()) return;
-  QCursor::setPos(form_.table_->mapToGlobal(QPoint(point->x, point->y)));
+  QCursor::setPos(form_.table_->mapToGlobal(form_.TableToView(QPoint(point->x, point->y))));
 }
 
 bool WindowShell::DialogMayOpen(TableCommand dialog) const {

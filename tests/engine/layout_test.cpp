@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "engine/test_game.h"
 
 namespace {
@@ -546,3 +548,46 @@ TEST(EditionLayout, OlderEditionLaysOutItsMemoryUnderItsOwnNumber) {
 }
 
 }  // namespace
+
+// The games laid out wider or taller than the smallest window, and the size
+// at which every place they lay out is inside the window (the cards that
+// grow with the window are laid out for it).
+TEST(LayoutFit, EveryPlaceLiesInsideTheFitSizeOfTheGamesThatNeedMoreRoom) {
+  constexpr int32_t kMenuHeight = 46;
+  for (const Kind k : {Kind::Kerchief, Kind::Bard, Kind::Paganini, Kind::Memory52}) {
+    const OuterSize fit = LayoutFitSize(k);
+    int32_t right = 0, bottom = 0, rightAtSmallest = 0;
+    TTableState t;
+    const WindowGeometry smallest{kMinOuterWidth, kMinOuterHeight, kMinOuterHeight - kMenuHeight};
+    const LayoutWritten small = LayoutTable(t, k, smallest);
+    for (int r = 0; r < kRows; ++r) {
+      for (int s = 0; s < kSlots; ++s) {
+        if (small.cardPlaces[r][s]) rightAtSmallest = std::max(rightAtSmallest, t.CardX[r][s]);
+      }
+    }
+    const WindowGeometry window{fit.width, fit.height, fit.height - kMenuHeight};
+    const LayoutWritten written = LayoutTable(t, k, window);
+    for (int r = 0; r < kRows; ++r) {
+      for (int s = 0; s < kSlots; ++s) {
+        if (!written.cardPlaces[r][s]) continue;
+        right = std::max(right, t.CardX[r][s] + kCardWidth);
+        bottom = std::max(bottom, t.CardY[r][s] + kCardHeight);
+      }
+    }
+    EXPECT_GT(rightAtSmallest + kCardWidth, kMinOuterWidth) << static_cast<int>(k);
+    EXPECT_LE(right, fit.width) << static_cast<int>(k);
+    EXPECT_LE(bottom, window.clientHeight) << static_cast<int>(k);
+  }
+}
+
+TEST(LayoutFit, EveryOtherGameFitsTheSmallestWindow) {
+  for (int v = 0; v <= static_cast<int>(Kind::Memory52); ++v) {
+    const Kind k = static_cast<Kind>(v);
+    if (k == Kind::Kerchief || k == Kind::Bard || k == Kind::Paganini || k == Kind::Memory52) {
+      continue;
+    }
+    const OuterSize fit = LayoutFitSize(k);
+    EXPECT_EQ(fit.width, kMinOuterWidth) << v;
+    EXPECT_EQ(fit.height, kMinOuterHeight) << v;
+  }
+}

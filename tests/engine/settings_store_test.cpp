@@ -214,8 +214,9 @@ TEST(Healing, ValuesTheProgramCannotUseGoBackToTheirFirstStartValues) {
   TestGame t;
   EnsureSettingsKey(t.g, 0, 0);
   const std::pair<const char*, int32_t> damaged[] = {
-      {"Pack", 40},  {"Suit", 80},  {"Suit", 51}, {"BackGr", 14}, {"Style", 6},
-      {"Level", -1}, {"Speed", 95}, {"Sound", 4}, {"Lang", 2},    {"1_Move", 4}};
+      {"Pack", 40}, {"Suit", 80},  {"Suit", 51},      {"BackGr", 14},
+      {"Style", 6}, {"Level", -1}, {"Speed", 95},     {"Sound", 4},
+      {"Lang", 2},  {"1_Move", 4}, {"ScaleCards", 2}, {"ScaleCards", -1}};
   for (const auto& [name, bad] : damaged) {
     t.store.Write(name, bad);
     LoadSettings(t.g);
@@ -234,12 +235,14 @@ TEST(Healing, UsableValuesSurviveNextToDamagedOnes) {
   t.store.Write("BackGr", 13);
   t.store.Write("Speed", 10);
   t.store.Write("Style", 77);
+  t.store.Write("ScaleCards", 1);
   LoadSettings(t.g);
   EXPECT_EQ(t.g.program.PackSize, 52);
   EXPECT_EQ(t.g.t.Options.BackIndex(), 8);
   EXPECT_EQ(t.g.t.Options.BackGr, 13);
   EXPECT_EQ(t.g.t.Options.Speed, 10);
   EXPECT_EQ(t.g.t.Options.Style, 5);
+  EXPECT_EQ(t.g.t.Options.ScaleCards, 1);
 }
 
 TEST(Healing, AGamePairOutsideTheCatalogueGoesBackToSimpleDurak) {

@@ -52,11 +52,30 @@ QPixmap TurnedSideways(const QPixmap& back) {
 // sooner and smaller for not painting the rest.
 Artwork::Artwork(qreal devicePixelRatio)
     : ratio_(std::max<qreal>(1.0, devicePixelRatio)),
+      textureRatio_(ratio_),
       cards_(kCardImageCount),
       sideways_(kBackCount),
       icons_(kSuitCount),
       textures_(kTextureCount),
       texturePixmaps_(kTextureCount) {}
+
+void Artwork::SetDevicePixelRatio(qreal ratio, qreal textureRatio) {
+  ratio = std::max<qreal>(1.0, ratio);
+  textureRatio = std::max<qreal>(1.0, textureRatio);
+  if (ratio != ratio_) {
+    ratio_ = ratio;
+    cards_.assign(kCardImageCount, QPixmap());
+    sideways_.assign(kBackCount, QPixmap());
+    icons_.assign(kSuitCount, QPixmap());
+    blankCard_ = QPixmap();
+    blankIcon_ = QPixmap();
+  }
+  if (textureRatio != textureRatio_) {
+    textureRatio_ = textureRatio;
+    textures_.assign(kTextureCount, QImage());
+    texturePixmaps_.assign(kTextureCount, QPixmap());
+  }
+}
 
 const QPixmap& Artwork::CardAt(int image) const {
   QPixmap& card = cards_[image];
@@ -131,7 +150,7 @@ const QImage& Artwork::Texture(int i) const {
   QImage& texture = textures_[i];
   // Cloth, wood and stone gain nothing past twice the size, and every
   // further step costs painting time by the square.
-  if (texture.isNull()) texture = artwork::MakeTexture(i, std::min<qreal>(ratio_, 2.0));
+  if (texture.isNull()) texture = artwork::MakeTexture(i, std::min<qreal>(textureRatio_, 2.0));
   return texture;
 }
 

@@ -50,6 +50,12 @@ class Artwork {
   explicit Artwork(qreal devicePixelRatio = 2.0);
 
   qreal DevicePixelRatio() const { return ratio_; }
+  qreal TextureRatio() const { return textureRatio_; }
+  // Pictures from now on are painted at `ratio` (the screen's density times
+  // the table's magnification), the textures at `textureRatio` (the
+  // screen's, as they keep their size on the screen); what was painted at
+  // other ratios is let go.
+  void SetDevicePixelRatio(qreal ratio, qreal textureRatio);
 
   // IList picture 0..82. An index outside the list gives a fully transparent
   // card-sized picture, so a damaged value draws nothing instead of crashing.
@@ -83,6 +89,7 @@ class Artwork {
   const QPixmap& BlankCard() const;
 
   qreal ratio_;
+  qreal textureRatio_;
   // The pictures painted so far (a null one is not painted yet): a cache
   // that changes nothing the caller can see.
   mutable std::vector<QPixmap> cards_;

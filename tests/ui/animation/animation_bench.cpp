@@ -3,7 +3,9 @@
 // out. Plays a whole game of durak with the mouse's handlers and times a
 // long diagonal flight. Not a test: it prints its figures.
 //
-//   ui_animation_bench [--frames PREFIX]   (PREFIX1.png ... : frames mid-flight)
+//   ui_animation_bench [--frames PREFIX] [--scale-cards]
+//   (PREFIX1.png ... : frames mid-flight; --scale-cards: the option
+//   "ScaleCards" on, the table magnified to fit the window)
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QPainter>
@@ -17,14 +19,14 @@
 
 namespace {
 
-std::unique_ptr<TForm1> BenchWindow() {
+std::unique_ptr<TForm1> BenchWindow(int scaleCards) {
   StartOptions o;
   o.screenshot = true;
   o.file = "unused.png";
   o.game = std::make_pair(0, 1);
   o.seed = 3;
   o.size = std::make_pair(1600, 1000);
-  o.sets = {{"Animation", 1}, {"Speed", 30}};
+  o.sets = {{"Animation", 1}, {"Speed", 30}, {"ScaleCards", scaleCards}};
   auto window = std::make_unique<TForm1>(Edition285(), o);
   window->callouts().AnimateWhenUnattended(true);
   window->callouts().Animator().Clock().SetScale(0);
@@ -44,11 +46,13 @@ int main(int argc, char** argv) {
   qputenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit());
   QApplication app(argc, argv);
   QString framePrefix;
-  for (int i = 1; i + 1 < argc; ++i) {
-    if (QString(argv[i]) == "--frames") framePrefix = argv[i + 1];
+  int scaleCards = 0;
+  for (int i = 1; i < argc; ++i) {
+    if (QString(argv[i]) == "--frames" && i + 1 < argc) framePrefix = argv[i + 1];
+    if (QString(argv[i]) == "--scale-cards") scaleCards = 1;
   }
 
-  auto window = BenchWindow();
+  auto window = BenchWindow(scaleCards);
   CardAnimator& animator = window->callouts().Animator();
   int frames = 0;
   int saved = 0;
@@ -78,19 +82,22 @@ int main(int argc, char** argv) {
   const qint64 gameNs = timer.nsecsElapsed();
   const int gameFrames = frames;
 
-  // One long diagonal flight over the table.
+  // One long diagonal flight over the table (in table units, which are
+  // the smallest window's when the cards are scaled).
   QPixmap card(71, 96);
   card.fill(Qt::darkRed);
+  const CardPoint from = scaleCards == 1 ? CardPoint{540, 330} : CardPoint{1500, 880};
   frames = 0;
   timer.restart();
   for (int i = 0; i < 10; ++i) {
-    animator.FlyCard(window->pictures().TableBackground, {1500, 880}, {20, 30}, card);
+    animator.FlyCard(window->pictures().TableBackground, from, {20, 30}, card);
   }
   const qint64 flightNs = timer.nsecsElapsed();
   const int flightFrames = frames;
 
   auto perFrame = [](qint64 ns, int n) { return n > 0 ? ns / 1e6 / n : 0.0; };
-  std::printf("table 1600 x 1000, Speed 30\n");
+  std::printf("table 1600 x 1000, Speed 30%s\n",
+              scaleCards == 1 ? ", cards scaled with the window" : "");
   std::printf("deal:            %5d frames, %.3f ms per frame\n", dealFrames,
               perFrame(dealNs, dealFrames));
   std::printf("a game of durak: %5d frames, %.3f ms per frame\n", gameFrames,

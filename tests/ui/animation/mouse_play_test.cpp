@@ -183,6 +183,41 @@ INSTANTIATE_TEST_SUITE_P(EveryDurakKind, MouseGame,
                                            KindCase{1, 1}, KindCase{2, 1}, KindCase{3, 1},
                                            KindCase{4, 1}, KindCase{4, 2}));
 
+// Cards that grow with the window: the flights are drawn in table units on
+// the magnified pictures, and the mouse is mapped back onto the table.
+PlaySetup ScaledCards() {
+  PlaySetup s;
+  s.width = 1600;
+  s.height = 1000;
+  s.scaleCards = 1;
+  return s;
+}
+
+TEST(MousePlayScaled, AClickOnAMagnifiedHandCardFliesItAndTheFlightEndsWithTheTable) {
+  auto w = PlayerLeads(ScaledCards());
+  ASSERT_TRUE(w);
+  ASSERT_GT(w->window->tableScale().factor, 2.0);
+  const int n = w->t().RowCount[1];
+  const int framesBefore = w->frames;
+  w->ClickHandCard(n - 1);
+  EXPECT_EQ(w->t().RowCount[1], n - 1);
+  ASSERT_EQ(w->t().RowCount[2], 1);
+  EXPECT_GT(w->frames, framesBefore) << "the card was shown on its way";
+  const QImage shown = w->Shown();
+  const QImage composed = w->Composed();
+  EXPECT_EQ(shown, composed);
+}
+
+TEST(MousePlayScaled, AGameIsPlayedToItsResultWithTheCardsScaled) {
+  PlaySetup s = ScaledCards();
+  s.seed = 7;
+  PlayWindow w(s);
+  w.Start();
+  ASSERT_GT(PlayToResult(w), 0) << "play got stuck";
+  EXPECT_EQ(w.t().Dealing, 0);
+  EXPECT_GE(w.t().RowCount[1], 5);
+}
+
 TEST(MousePlay, AGameIsPlayedWithMovementOffAndNothingMoves) {
   PlaySetup s;
   s.animation = 0;

@@ -19,6 +19,7 @@ struct PlaySetup {
   int formg = 1;
   int animation = 1;
   int width = 800, height = 600;
+  int scaleCards = 0;
 };
 
 class PlayWindow {
@@ -30,7 +31,8 @@ class PlayWindow {
     o.game = std::make_pair(s.vidg, s.formg);
     o.seed = s.seed;
     o.size = std::make_pair(s.width, s.height);
-    o.sets = {{"Animation", s.animation}, {"Speed", 90}, {"SpecEffect", 1}};
+    o.sets = {
+        {"Animation", s.animation}, {"Speed", 90}, {"SpecEffect", 1}, {"ScaleCards", s.scaleCards}};
     window = std::make_unique<TForm1>(Edition285(), o);
     window->callouts().AnimateWhenUnattended(true);
     AnimationClock& clock = window->callouts().Animator().Clock();
@@ -43,10 +45,11 @@ class PlayWindow {
   QWidget* table() { return window->centralWidget(); }
   QPushButton* moveButton() { return window->findChild<QPushButton*>("MoveButton"); }
 
-  // The middle of the part of card `slot` of the player's hand that shows.
+  // The middle of the part of card `slot` of the player's hand that shows,
+  // on the table view (magnified with the cards when they are scaled).
   QPoint HandCardPoint(int slot) {
     const TRect box = HandCardBox(t(), t().RowCount[1], slot);
-    return {box.Left + box.Width() / 2, box.Top + 48};
+    return window->TableToView({box.Left + box.Width() / 2, box.Top + 48});
   }
   void ClickHandCard(int slot, Qt::MouseButton button = Qt::LeftButton) {
     QTest::mouseClick(table(), button, {}, HandCardPoint(slot));

@@ -62,6 +62,7 @@ const Bound kBound[] = {
     {"CallNewGameCheckBox", "CallNewGame", Control::Check, 0},
     {"ConformationNewGameCheckBox", "ConfNewgame", Control::Check, 1},
     {"MinimizeOnEscapeCheckBox", "MinOnEscape", Control::Check, 0},
+    {"ScaleCardsCheckBox", "ScaleCards", Control::Check, 1},
 };
 
 constexpr int kStyle = 2;  // the style's place in kBound

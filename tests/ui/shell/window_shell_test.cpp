@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCursor>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
@@ -18,6 +19,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "table/layout.h"
 #include "ui/help_window.h"
 #include "ui/main_window.h"
 
@@ -251,6 +253,38 @@ TEST(WindowKeyboardPlay, TheArrowsSelectACardAndUpLaysIt) {
     EXPECT_TRUE(w.findChild<QStatusBar*>("StatusBar1")->hasFocus() ||
                 QApplication::focusWidget() == nullptr)
         << "no button keeps the focus";
+    return;
+  }
+  FAIL() << "no deal in which the player leads";
+}
+
+TEST(WindowKeyboardPlay, WithTheCardsScaledThePointerIsPutOnTheMagnifiedCard) {
+  for (int64_t seed = 1; seed < 40; ++seed) {
+    ForgetSettings(Edition285());
+    StartOptions o = Quiet(0, 1, seed);
+    o.size = std::make_pair(1600, 1000);
+    o.sets.emplace_back("ScaleCards", 1);
+    TForm1 w(Edition285(), o);
+    w.ShowAndStart();
+    const TTableState& t = w.game().t;
+    if (t.WhoseTurn != 1 || t.RowCount[2] != 0) continue;
+    ASSERT_GT(w.tableScale().factor, 2.0);
+    const int n = t.RowCount[1];
+    Key(&w, Qt::Key_Left);
+    Key(&w, Qt::Key_Left);
+    ASSERT_EQ(t.HitIndex, n - 1);
+    // The pointer went where the card is shown, which is the card's place
+    // on the table once mapped back.
+    const QPoint on = w.ViewToTable(w.centralWidget()->mapFromGlobal(QCursor::pos()));
+    const int left = HandCardX(t, n, n - 1);
+    EXPECT_GE(on.x(), left);
+    EXPECT_LT(on.x(), left + kCardWidth);
+    EXPECT_GE(on.y(), t.PlayerHandY);
+    EXPECT_LT(on.y(), t.PlayerHandY + kCardHeight);
+    const TCard led = t.CardGrid[1][n - 1];
+    Key(&w, Qt::Key_Up);
+    ASSERT_GE(t.RowCount[2], 1) << "seed " << seed;
+    EXPECT_EQ(t.CardGrid[2][0].Rank, led.Rank);
     return;
   }
   FAIL() << "no deal in which the player leads";
