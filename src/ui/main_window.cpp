@@ -541,6 +541,7 @@ void TForm1::CreateChatControls() {
 void TForm1::SendChatLine() {
   if (game_.program.NetRole == -1) return;
   network_->SendChat(ChatEdit->text());
+  ChatEdit->setModified(false);  // sent: the status bar may refill the field
 }
 
 bool TForm1::AtRest() const {

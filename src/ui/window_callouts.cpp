@@ -226,7 +226,8 @@ void WindowCallouts::ShowStatusBarPanels(const StatusBarView& view) {
   form_.ChatButton->setVisible(view.chatVisible);
   if (view.chatVisible) {
     const int height = std::max(form_.StatusBar1->height() - 2 * view.chatTop, 16);
-    chat->setText(Text(view.chatText));
+    // A line the player is typing is kept: the bar is refreshed at every move.
+    if (!chat->isModified()) chat->setText(Text(view.chatText));
     // Measured from panel 0 as Qt has laid it out, which may be narrower
     // than the width asked for when the clock's panel had to widen.
     const QRect panel = panels[0]->geometry();
