@@ -65,7 +65,7 @@ TEST(OptionsForm, OkWritesEveryControlUnderItsNameAndThePageShown) {
     EXPECT_EQ(o.Stored(b.name), Another(b.name)) << b.name;
   EXPECT_EQ(o.Stored("PropPage"), 4);
   EXPECT_EQ(o.Stored("Speed"), 30) << "the speed is the slider's to write, not OK's";
-  EXPECT_EQ(OptionsFormBindings().size(), 32u);
+  EXPECT_EQ(OptionsFormBindings().size(), 33u);
 }
 
 TEST(OptionsForm, TheOlderProgramWritesNoMinimiseOnEscape) {
