@@ -3,6 +3,7 @@
 #include <array>
 #include <vector>
 
+#include "commentary/comment.h"
 #include "games/czech_durak.h"
 
 namespace {
@@ -66,29 +67,16 @@ int FittingQueen(const Game& g) {
   return -1;
 }
 
-}  // namespace
+// The Move button does nothing when there is nothing to draw and the form
+// allows no pass while a card fits (the simple form).
+bool MoveButtonIdle(const Game& g) {
+  return g.t.ButtonCaptionId != kCaptionPass && CzechNothingToDraw(g);
+}
 
-CzechBotAction ChooseCzechAction(Game& g, const BotStyle& bot) {
+// The player's turn with no suit to order: a card, or the Move button.
+CzechBotAction ChooseTurnAction(Game& g, const BotStyle& bot) {
   const TTableState& t = g.t;
-  if (t.GuessMode == 1) {
-    return {CzechBotAction::Card, RandomBelow(g, t.RowCount[kPlayerRow])};
-  }
-  const bool child = bot.style == kChild;
-  if (CzechSuitOrderOpen(g)) {
-    if (child && RandomBelow(g, 3) == 0) return {};
-    // In Pentagon a queen's owner sometimes plays on instead of ordering.
-    if (t.FormG == kCzechPentagon && RandomBelow(g, 4) == 0) {
-      const int slot = AnyFittingCard(g, false);
-      if (slot >= 0) return {CzechBotAction::Card, slot};
-    }
-    // Now and then another suit than the one it holds most of: a person
-    // does not order the same suit for ever when the computer cannot follow.
-    if (t.FormG != kCzechPentagon && RandomBelow(g, 3) == 0)
-      return {CzechBotAction::Suit, RandomBelow(g, 4)};
-    return {CzechBotAction::Suit, MostHeldSuit(t)};
-  }
-  if (t.WhoseTurn != 1) return {};
-  if (child) {
+  if (bot.style == kChild) {
     if (RandomBelow(g, 8) == 0) return {};
     const int slot = AnyFittingCard(g, false);
     return slot < 0 ? CzechBotAction{} : CzechBotAction{CzechBotAction::Card, slot};
@@ -114,3 +102,36 @@ CzechBotAction ChooseCzechAction(Game& g, const BotStyle& bot) {
   if (slot < 0 || RandomBelow(g, 2) == 0) return {};
   return {CzechBotAction::Card, slot};
 }
+
+}  // namespace
+
+CzechBotAction ChooseCzechAction(Game& g, const BotStyle& bot) {
+  const TTableState& t = g.t;
+  if (t.GuessMode == 1) {
+    return {CzechBotAction::Card, RandomBelow(g, t.RowCount[kPlayerRow])};
+  }
+  const bool child = bot.style == kChild;
+  if (CzechSuitOrderOpen(g)) {
+    if (child && RandomBelow(g, 3) == 0) return {};
+    // In Pentagon a queen's owner sometimes plays on instead of ordering.
+    if (t.FormG == kCzechPentagon && RandomBelow(g, 4) == 0) {
+      const int slot = AnyFittingCard(g, false);
+      if (slot >= 0) return {CzechBotAction::Card, slot};
+    }
+    // Now and then another suit than the one it holds most of: a person
+    // does not order the same suit for ever when the computer cannot follow.
+    if (t.FormG != kCzechPentagon && RandomBelow(g, 3) == 0)
+      return {CzechBotAction::Suit, RandomBelow(g, 4)};
+    return {CzechBotAction::Suit, MostHeldSuit(t)};
+  }
+  if (t.WhoseTurn != 1) return {};
+  const CzechBotAction a = ChooseTurnAction(g, bot);
+  // Holding a card back is no choice when the button cannot draw: a person
+  // lays one that fits.
+  if (a.type == CzechBotAction::MoveButton && MoveButtonIdle(g)) {
+    const int slot = AnyFittingCard(g, false);
+    if (slot >= 0) return {CzechBotAction::Card, slot};
+  }
+  return a;
+}
+

@@ -8,6 +8,7 @@
 #include "commentary/comment.h"
 #include "core/game_message.h"
 #include "durak/swindle.h"
+#include "games/czech_bot.h"
 #include "play/buttons.h"
 #include "play/pointer_routing.h"
 #include "shedding_table.h"
@@ -484,3 +485,23 @@ TEST(CzechEndOfDeal, LosingToTheSharperStartsTheGuessingGame) {
 }
 
 }  // namespace
+
+// The stand-in that plays the player's seat (self-play, the headless network
+// peer) sometimes holds a card back and draws instead; with nothing to draw
+// in the simple form the button does nothing, so it must lay the card.
+TEST(CzechStandIn, LaysAFittingCardWhenTheButtonCannotDraw) {
+  for (int style = 0; style < 6; ++style) {
+    for (int seed = 1; seed <= 50; ++seed) {
+      CzechTable e(3);
+      e.Player({C(Clubs, King), C(Hearts, King)}).Computer({C(Spades, King)}).Pile({C(Hearts, Eight)});
+      e.g.t.WhoseTurn = 0;
+      CzechComputerTurn(e.g, false);  // nothing fits: the computer passes
+      ASSERT_EQ(e.g.t.WhoseTurn, 1);
+      ASSERT_EQ(e.g.t.ButtonCaptionId, kCaptionTakeCard);
+      e.g.random.Seed(seed);
+      const CzechBotAction a = ChooseCzechAction(e.g, BotStyle{style, 3});
+      EXPECT_EQ(a.type, CzechBotAction::Card) << "style " << style << " seed " << seed;
+      EXPECT_EQ(a.value, 1) << "style " << style << " seed " << seed;
+    }
+  }
+}
