@@ -116,8 +116,7 @@ class NetPeer {
     }
     for (int i = 0; i < 50 && !finished_; ++i) {
       PrintRounds();
-      if (finished_ || !session_.Running() || session_.AwaitingDeal() || !NetPlayerToAct(game_))
-        break;
+      if (finished_ || !ReadyToAct()) break;
       clock_.Set(clock_.NowSeconds() + 1);
       if (!NetBotActs(game_, BotStyle{5, game_.t.Options.Level})) Fail("the player cannot act");
       Progress();
@@ -125,8 +124,15 @@ class NetPeer {
     }
     PrintRounds();
     Flush();
-    if (!finished_ && session_.Running() && !session_.AwaitingDeal() && NetPlayerToAct(game_))
-      QTimer::singleShot(0, [this] { Drive(); });
+    if (!finished_ && ReadyToAct()) QTimer::singleShot(0, [this] { Drive(); });
+  }
+
+  // The player acts on its turn, and only on a whole move of the partner:
+  // a read can end inside a record, after a card whose effect is still in
+  // the rest.
+  bool ReadyToAct() {
+    return session_.Running() && !session_.AwaitingDeal() && !session_.RecordPartlyReceived() &&
+           NetPlayerToAct(game_);
   }
 
   void PrintRounds() {

@@ -81,6 +81,10 @@ class NetSession {
   NetFault Fault() const { return fault_; }
   // The client waits for the server's next deal.
   bool AwaitingDeal() const { return awaitingDeal_; }
+  // Part of a record has come and the rest is on its way: the partner's
+  // move may not be whole yet (a card and the effect that follows it), so
+  // this side waits before it acts.
+  bool RecordPartlyReceived() const { return nameReceived_ && !in_.empty(); }
   const std::string& PartnerName() const;
 
   int MessagesSent() const { return sent_; }

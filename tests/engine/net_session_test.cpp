@@ -386,3 +386,29 @@ TEST(NetSession, EditionsPlayEachOther) {
 }
 
 }  // namespace
+
+namespace {
+
+// A read may end inside a record: the session says so until the rest has
+// come, so that a player does not act on half of the partner's move.
+TEST(NetSession, ARecordCutInTwoIsKnownToBeOnItsWay) {
+  NetPair p(6);
+  p.Connect();
+  ASSERT_FALSE(p.client.session.RecordPartlyReceived());
+  // The server's first move, read in two pieces.
+  ASSERT_TRUE(p.Step());
+  for (int i = 0; i < 50 && !NetPlayerToAct(p.server.g); ++i) ASSERT_TRUE(p.Step());
+  ASSERT_TRUE(NetPlayerToAct(p.server.g));
+  p.server.clock.Set(p.server.clock.NowSeconds() + 1);
+  ASSERT_TRUE(NetBotActs(p.server.g, BotStyle{}));
+  const std::vector<uint8_t> bytes = p.server.session.TakeOutgoing();
+  ASSERT_GE(bytes.size(), kNetMessageSize);
+  const size_t cut = kNetMessageSize / 2;
+  p.client.session.OnReceived(std::span(bytes).first(cut));
+  EXPECT_TRUE(p.client.session.RecordPartlyReceived());
+  p.client.session.OnReceived(std::span(bytes).subspan(cut));
+  EXPECT_FALSE(p.client.session.RecordPartlyReceived());
+  EXPECT_EQ(p.client.session.Fault(), NetFault::None);
+}
+
+}  // namespace
