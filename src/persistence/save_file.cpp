@@ -42,7 +42,8 @@ fs::path WrittenPath(const fs::path& path) {
 fs::path TemporaryBeside(const fs::path& target) {
   std::string name = target.filename().string();
 #ifdef KALVENAR_POSIX_FILES
-  name += "." + std::to_string(::getpid());
+  name += '.';
+  name += std::to_string(::getpid());
 #endif
   name += ".tmp";
   return target.parent_path() / name;

@@ -6,23 +6,11 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "run_cli.h"
+#include "cli_json.h"
 
 namespace {
 
 using json = nlohmann::ordered_json;
-
-json Cli(const std::string& arguments) {
-  const CliRun run = RunCli(arguments);
-  EXPECT_EQ(run.status, 0) << run.err;
-  return json::parse(run.out);
-}
-
-int CardsInRow(const json& d, int row) {
-  int n = 0;
-  for (const auto& c : d["rows"][row]) n += c[2].get<int>();
-  return n;
-}
 
 json TopOfPile(const json& d) {
   const int n = d["RowCount"][2].get<int>();
@@ -40,10 +28,6 @@ int PlayerCard(const json& d, bool fits) {
     if (legal == fits) return static_cast<int>(s);
   }
   return -1;
-}
-
-std::string TempFile(const std::string& name) {
-  return name + "_" + std::to_string(::getpid()) + ".dat";
 }
 
 TEST(CliCzech, SelfPlayOfEveryFormEndsEveryDealWithNoViolation) {

@@ -6,23 +6,11 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "run_cli.h"
+#include "cli_json.h"
 
 namespace {
 
 using json = nlohmann::ordered_json;
-
-json Cli(const std::string& arguments) {
-  const CliRun run = RunCli(arguments);
-  EXPECT_EQ(run.status, 0) << run.err;
-  return json::parse(run.out);
-}
-
-int CardsInRow(const json& d, int row) {
-  int n = 0;
-  for (const auto& c : d["rows"][row]) n += c[2].get<int>();
-  return n;
-}
 
 // The slot of a card of the row, or -1.
 int SlotOf(const json& d, int row, int suit, int rank) {
@@ -31,10 +19,6 @@ int SlotOf(const json& d, int row, int suit, int rank) {
     if (cards[s][0] == suit && cards[s][1] == rank && cards[s][2] == 1) return static_cast<int>(s);
   }
   return -1;
-}
-
-std::string TempFile(const std::string& name) {
-  return name + "_" + std::to_string(::getpid()) + ".dat";
 }
 
 TEST(CliEightsNine, SelfPlayEndsEveryDealWithNoViolation) {

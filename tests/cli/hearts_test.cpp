@@ -7,23 +7,11 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "run_cli.h"
+#include "cli_json.h"
 
 namespace {
 
 using json = nlohmann::ordered_json;
-
-json Cli(const std::string& arguments) {
-  const CliRun run = RunCli(arguments);
-  EXPECT_EQ(run.status, 0) << run.err;
-  return json::parse(run.out);
-}
-
-int CardsInRow(const json& d, int row) {
-  int n = 0;
-  for (const auto& c : d["rows"][row]) n += c[2].get<int>();
-  return n;
-}
 
 const std::string kOpening =
     "play --vidg 23 --formg 0 --seed 5 --do click:0:0 --do click:0:4 --do click:0:9";

@@ -9,23 +9,11 @@
 #include "core/game.h"
 #include "persistence/save_file.h"
 #include "persistence/save_record.h"
-#include "run_cli.h"
+#include "cli_json.h"
 
 namespace {
 
 using json = nlohmann::ordered_json;
-
-json Cli(const std::string& arguments) {
-  const CliRun run = RunCli(arguments);
-  EXPECT_EQ(run.status, 0) << run.err;
-  return json::parse(run.out);
-}
-
-int CardsInRow(const json& d, int row) {
-  int n = 0;
-  for (const auto& c : d["rows"][row]) n += c[2].get<int>();
-  return n;
-}
 
 json Card(int suit, int rank) { return json::array({suit, rank, 1}); }
 

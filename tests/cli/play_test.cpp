@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "run_cli.h"
+#include "cli_json.h"
 
 namespace {
 
@@ -15,12 +15,6 @@ json Play(const std::string& arguments) {
   const CliRun run = RunCli("play " + arguments);
   EXPECT_EQ(run.status, 0) << run.err;
   return json::parse(run.out);
-}
-
-int CardsInRow(const json& d, int row) {
-  int n = 0;
-  for (const auto& c : d["rows"][row]) n += c[2].get<int>();
-  return n;
 }
 
 TEST(CliPlay, AFreshDealIsTheDealOfTheSameSeedWithPlayOpened) {

@@ -5,17 +5,11 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "run_cli.h"
+#include "cli_json.h"
 
 namespace {
 
 using json = nlohmann::ordered_json;
-
-json Cli(const std::string& arguments) {
-  const CliRun run = RunCli(arguments);
-  EXPECT_EQ(run.status, 0) << run.err;
-  return json::parse(run.out);
-}
 
 int Cards(const json& d, int row) {
   int n = 0;
