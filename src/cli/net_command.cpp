@@ -15,6 +15,7 @@
 #include "persistence/settings_schema.h"
 #include "persistence/settings_store.h"
 #include "play/net_player_bot.h"
+#include "play/self_play.h"
 #include "ui/net_link.h"
 
 namespace {
@@ -44,7 +45,7 @@ struct PeerOptions {
 class NetPeer {
  public:
   NetPeer(const Edition& edition, int64_t seed, const PeerOptions& o)
-      : clock_(seed * 100000000),
+      : clock_(SelfPlaySecond(seed)),
         game_(edition, callouts_, clock_),
         session_(game_),
         o_(o),

@@ -32,10 +32,17 @@ struct SelfPlayReport {
 bool SelfPlaySupported(Kind kind);
 
 // Plays config.games games of the current (VidG, FormG). The game's clock
-// must be `clock`: the first deal happens at second seed * 100000000 and
-// every action one second after the previous one, so every deal differs and
-// a seed replays exactly.
+// must be `clock`: the first deal happens at SelfPlaySecond(seed) and every
+// action one second after the previous one, so every deal differs and a
+// seed replays exactly.
 SelfPlayReport RunSelfPlay(Game& g, FixedClock& clock, const SelfPlayConfig& config);
+
+// The second of the clock after `actions` actions of self-play: seed *
+// 100000000 onwards. A seed of 2^36 or more counts by its remainder, so that
+// the product never overflows, whatever seed the tool was given.
+inline int64_t SelfPlaySecond(int64_t seed, int64_t actions = 0) {
+  return seed % (int64_t{1} << 36) * 100000000 + actions;
+}
 
 // Whether the table as it lies now is a table of its game: what a save of it
 // would hold passes the checks a restore makes, and the game's own rules of

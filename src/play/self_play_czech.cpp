@@ -42,7 +42,7 @@ SelfPlayReport PlayCzechGames(Game& g, FixedClock& clock, const SelfPlayConfig& 
   SelfPlayReport report;
   const TResult start = g.t.Stats[g.t.VidG];
   CzechPointsWatch points;
-  clock.Set(config.seed * 100000000);
+  clock.Set(SelfPlaySecond(config.seed));
   NewGame(g);
   points.Reset(g);
   for (int deal = 0; deal < config.games; ++deal) {
@@ -57,7 +57,7 @@ SelfPlayReport PlayCzechGames(Game& g, FixedClock& clock, const SelfPlayConfig& 
       ++report.actions;
       // Every action comes a second after the previous one, so the deal
       // that follows a result is reseeded anew.
-      clock.Set(config.seed * 100000000 + report.actions);
+      clock.Set(SelfPlaySecond(config.seed, report.actions));
       const TPack pack = g.t.Pack;
       const int guessing = g.t.GuessMode;
       Act(g, config.bot);

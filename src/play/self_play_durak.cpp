@@ -60,7 +60,7 @@ SelfPlayReport PlayDurakGames(Game& g, FixedClock& clock, const SelfPlayConfig& 
   const TResult start = g.t.Stats[g.t.VidG];
   for (int game = 0; game < config.games && report.violations == 0; ++game) {
     if (game == 0) {
-      clock.Set(config.seed * 100000000);
+      clock.Set(SelfPlaySecond(config.seed));
       NewGame(g);
     }  // later games are dealt by the end of the previous one
     tracker.Reset(g);
@@ -75,7 +75,7 @@ SelfPlayReport PlayDurakGames(Game& g, FixedClock& clock, const SelfPlayConfig& 
       ++report.actions;
       // Every action comes a second after the previous one, so the deal
       // that follows a result is reseeded anew.
-      clock.Set(config.seed * 100000000 + report.actions);
+      clock.Set(SelfPlaySecond(config.seed, report.actions));
       if (!ActSomehow(g, config.bot)) {
         problem = "no action changes the table";
         break;

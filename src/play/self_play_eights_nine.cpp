@@ -45,7 +45,7 @@ SelfPlayReport PlayDeals(Game& g, FixedClock& clock, const SelfPlayConfig& confi
   SelfPlayReport report;
   const TResult start = g.t.Stats[g.t.VidG];
   LaidCardsWatch watch;
-  clock.Set(config.seed * 100000000);
+  clock.Set(SelfPlaySecond(config.seed));
   NewGame(g);
   watch.Reset(g);
   for (int deal = 0; deal < config.games; ++deal) {
@@ -60,7 +60,7 @@ SelfPlayReport PlayDeals(Game& g, FixedClock& clock, const SelfPlayConfig& confi
       ++report.actions;
       // Every action comes a second after the previous one, so the deal
       // that follows a result is reseeded anew.
-      clock.Set(config.seed * 100000000 + report.actions);
+      clock.Set(SelfPlaySecond(config.seed, report.actions));
       const int decided = Decided(g);
       const TPack pack = g.t.Pack;
       act(g, config.bot);

@@ -50,7 +50,7 @@ SelfPlayReport PlayHeartsGames(Game& g, FixedClock& clock, const SelfPlayConfig&
   SelfPlayReport report;
   const TResult start = g.t.Stats[g.t.VidG];
   HeartsPlayWatch watch;
-  clock.Set(config.seed * 100000000);
+  clock.Set(SelfPlaySecond(config.seed));
   ResetHeartsGame(g);
   NewGame(g);
   watch.Reset(g);
@@ -65,7 +65,7 @@ SelfPlayReport PlayHeartsGames(Game& g, FixedClock& clock, const SelfPlayConfig&
         break;
       }
       ++report.actions;
-      clock.Set(config.seed * 100000000 + report.actions);
+      clock.Set(SelfPlaySecond(config.seed, report.actions));
       ActInHearts(g, config.bot);
       if (!config.checkTable) continue;
       problem = CheckHeartsTable(g);

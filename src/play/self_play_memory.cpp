@@ -28,7 +28,7 @@ int RandomFaceDownMemoryCard(Game& g) {
 SelfPlayReport PlayMemoryGames(Game& g, FixedClock& clock, const SelfPlayConfig& config) {
   SelfPlayReport report;
   MemoryScoreWatch watch;
-  clock.Set(config.seed * 100000000);
+  clock.Set(SelfPlaySecond(config.seed));
   NewGame(g);
   watch.Reset(g);
   for (int deal = 0; deal < config.games; ++deal) {
@@ -41,7 +41,7 @@ SelfPlayReport PlayMemoryGames(Game& g, FixedClock& clock, const SelfPlayConfig&
         break;
       }
       ++report.actions;
-      clock.Set(config.seed * 100000000 + report.actions);
+      clock.Set(SelfPlaySecond(config.seed, report.actions));
       const int slot = RandomFaceDownMemoryCard(g);
       if (slot < 0) {
         problem = "no card left to turn while the deal goes on";

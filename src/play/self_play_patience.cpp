@@ -128,7 +128,7 @@ std::string PlayOneDeal(Game& g, FixedClock& clock, const SelfPlayConfig& config
   uint64_t onTable = CardsOnTable(g.t);
   for (int move = 0; move < config.maxPatienceMoves; ++move) {
     ++report.actions;
-    clock.Set(config.seed * 100000000 + report.actions);
+    clock.Set(SelfPlaySecond(config.seed, report.actions));
     const int wins = Wins(g);
     std::string what;
     if (bot.Careless()) {
@@ -178,7 +178,7 @@ SelfPlayReport PlayPatienceGames(Game& g, FixedClock& clock, const SelfPlayConfi
   if (rules == nullptr) return report;
   const TResult start = g.t.Stats[g.t.VidG];
   PatienceBot bot(g, config.seed);
-  clock.Set(config.seed * 100000000);
+  clock.Set(SelfPlaySecond(config.seed));
   Deal(g);
   for (int deal = 0; deal < config.games; ++deal) {
     bool won = false;
@@ -192,7 +192,7 @@ SelfPlayReport PlayPatienceGames(Game& g, FixedClock& clock, const SelfPlayConfi
     report.games += 1;
     // A deal that is not won is given up for the next one, which counts it.
     if (!won) {
-      clock.Set(config.seed * 100000000 + ++report.actions);
+      clock.Set(SelfPlaySecond(config.seed, ++report.actions));
       Deal(g);
     }
   }
