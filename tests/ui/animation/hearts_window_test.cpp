@@ -27,11 +27,12 @@ PlaySetup HeartsSetup() {
   return s;
 }
 
-// A point on the part of card `slot` of the player's hand that shows.
+// A point on card `slot` of the player's hand: its left edge, which shows
+// and is taken by the mouse whatever lies to its right (the last card of a
+// hand of nine to eleven answers on its left part only).
 QPoint HeartsCardPoint(PlayWindow& w, int slot) {
   const TTableState& t = w.t();
-  const bool last = slot + 1 >= kHeartsHandSize || !t.IsPresent(0, slot + 1);
-  return {t.CardX[0][slot] + (last ? 35 : 7), t.CardY[0][slot] + 48};
+  return {t.CardX[0][slot] + 7, t.CardY[0][slot] + 48};
 }
 
 void ClickCard(PlayWindow& w, int slot) {
@@ -95,6 +96,9 @@ void PlayHand(PlayWindow& w, const char* shot) {
 TEST(HeartsWindow, AHandIsPlayedByTheMouseToTheNextDeal) {
   PlayWindow w(HeartsSetup());
   w.Start();
+  // The second hand comes from the clock: this one has the last card of
+  // eleven played.
+  w.HoldClock(7919);
   PassThreeCards(w);
   PlayHand(w, nullptr);
   // The hand is scored and the next one dealt: its cards are chosen again.

@@ -41,6 +41,12 @@ class PlayWindow {
   }
 
   void Start() { window->ShowAndStart(); }
+  // After the first deal the game reseeds from the wall clock; a test that
+  // plays on into later deals holds the clock still so they come the same.
+  void HoldClock(int64_t seconds) {
+    heldClock.Set(seconds);
+    window->game().clock = &heldClock;
+  }
   TTableState& t() { return window->game().t; }
   QWidget* table() { return window->centralWidget(); }
   QPushButton* moveButton() { return window->findChild<QPushButton*>("MoveButton"); }
@@ -62,6 +68,7 @@ class PlayWindow {
     return window->pictures().BackBuffer.copy();
   }
 
+  FixedClock heldClock{0};  // outlives the window that may point to it
   std::unique_ptr<TForm1> window;
   int frames = 0;
 };
