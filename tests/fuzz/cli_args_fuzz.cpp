@@ -18,7 +18,7 @@
 namespace {
 
 constexpr std::size_t kMostArguments = 64;
-constexpr int kMostGames = 3;
+constexpr int kMostGames = 1;  // a game of patience can take 50,000 actions
 
 std::vector<std::string> SplitAtNul(const uint8_t* data, size_t size) {
   std::vector<std::string> args;

@@ -81,7 +81,10 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
   return 0;
 }
 
+// Each input is read by one edition, told by its length, so that both are
+// fuzzed at half the file work: the two share every line of the reading
+// and differ only in the key's name and the settings they keep.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  for (const Edition* edition : {&Edition285(), &Edition284()}) CheckEdition(data, size, *edition);
+  CheckEdition(data, size, size % 2 == 0 ? Edition285() : Edition284());
   return 0;
 }
