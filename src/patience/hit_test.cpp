@@ -329,11 +329,15 @@ HitResult HitStreet(const Probe& p) {
 }
 
 // Hearts: the player's thirteen cards overlap 15 pixels apart; a gap left by
-// a card taken out uncovers more of the card before it.
+// a card taken out uncovers more of the card before it, and the last card of
+// the hand, whatever its slot, shows whole.
 int32_t HeartsCardWidth(const Probe& p, int s) {
   constexpr int kLast = 12;
   if (s == kLast) return kCardWidth;
   if (p.Has(0, s + 1)) return p.t.CardX[0][s + 1] - p.t.CardX[0][s];
+  bool coveredFurtherOn = false;
+  for (int k = s + 2; k <= kLast; ++k) coveredFurtherOn = coveredFurtherOn || p.Has(0, k);
+  if (!coveredFurtherOn) return kCardWidth;
   const auto emptyBefore = [&](int k) { return k < kLast && !p.Has(0, k); };
   if (emptyBefore(s + 4)) return kCardWidth;
   if (emptyBefore(s + 3)) return 60;

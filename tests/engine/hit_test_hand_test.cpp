@@ -155,10 +155,16 @@ TEST(HeartsHitTest, AGapUncoversMoreOfTheCardBeforeIt) {
   EXPECT_EQ(t.At(t.X(4) + 46, t.Y(4) + 50), 7);
 }
 
-TEST(HeartsHitTest, TheElevenShowsWholeWhenTheLastCardIsGone) {
-  HeartsTable t;
-  t.g.t.CardGrid[0][12].Present = 0;
-  EXPECT_EQ(t.At(t.X(11) + 70, t.Y(11) + 50), 11);
+// The hand closes up after every trick, so its last card moves left slot by
+// slot; it answers over all of its face whatever the size of the hand.
+TEST(HeartsHitTest, TheLastCardOfAnyHandAnswersOverItsWholeFace) {
+  for (int cards = 1; cards <= 13; ++cards) {
+    HeartsTable t;
+    for (int s = cards; s < 13; ++s) t.g.t.CardGrid[0][s].Present = 0;
+    const int last = cards - 1;
+    EXPECT_EQ(t.At(t.X(last) + 70, t.Y(last) + 50), last) << cards << " cards";
+    EXPECT_EQ(t.At(t.X(last) + 71, t.Y(last) + 50), -1) << cards << " cards";
+  }
 }
 
 TEST(HeartsHitTest, AHitNamesTheSlotAndLeavesTheRowAlone) {

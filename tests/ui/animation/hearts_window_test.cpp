@@ -27,12 +27,12 @@ PlaySetup HeartsSetup() {
   return s;
 }
 
-// A point on card `slot` of the player's hand: its left edge, which shows
-// and is taken by the mouse whatever lies to its right (the last card of a
-// hand of nine to eleven answers on its left part only).
+// A point on the part of card `slot` of the player's hand that shows: the
+// middle of the last card, the left edge of one overlapped by the next.
 QPoint HeartsCardPoint(PlayWindow& w, int slot) {
   const TTableState& t = w.t();
-  return {t.CardX[0][slot] + 7, t.CardY[0][slot] + 48};
+  const bool last = slot + 1 >= kHeartsHandSize || !t.IsPresent(0, slot + 1);
+  return {t.CardX[0][slot] + (last ? 35 : 7), t.CardY[0][slot] + 48};
 }
 
 void ClickCard(PlayWindow& w, int slot) {
@@ -96,8 +96,8 @@ void PlayHand(PlayWindow& w, const char* shot) {
 TEST(HeartsWindow, AHandIsPlayedByTheMouseToTheNextDeal) {
   PlayWindow w(HeartsSetup());
   w.Start();
-  // The second hand comes from the clock: this one has the last card of
-  // eleven played.
+  // The second hand is dealt from the clock: this one has the player play
+  // the last card of a hand of eleven.
   w.HoldClock(7919);
   PassThreeCards(w);
   PlayHand(w, nullptr);
