@@ -338,12 +338,12 @@ int32_t HeartsCardWidth(const Probe& p, int s) {
   bool coveredFurtherOn = false;
   for (int k = s + 2; k <= kLast; ++k) coveredFurtherOn = coveredFurtherOn || p.Has(0, k);
   if (!coveredFurtherOn) return kCardWidth;
+  // A gap of one to three empty slots before the next card.
   const auto emptyBefore = [&](int k) { return k < kLast && !p.Has(0, k); };
   if (emptyBefore(s + 4)) return kCardWidth;
   if (emptyBefore(s + 3)) return 60;
   if (emptyBefore(s + 2)) return 45;
-  if (s + 1 < kLast) return 30;
-  return kCardWidth;  // slot 11 before an empty slot 12: nothing covers it
+  return 30;
 }
 
 HitResult HitHearts(const Probe& p) {
