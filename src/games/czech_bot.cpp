@@ -134,4 +134,3 @@ CzechBotAction ChooseCzechAction(Game& g, const BotStyle& bot) {
   }
   return a;
 }
-
